@@ -1,0 +1,22 @@
+# Puts a deliverable (executable or shared library) into the program folder and
+# makes it find its sibling libraries there.
+function(kurs_place_in_program_folder target)
+  set_target_properties(${target} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY "${PROGRAM_DIR}"
+    LIBRARY_OUTPUT_DIRECTORY "${PROGRAM_DIR}"
+    BUILD_RPATH "\$ORIGIN"
+    INSTALL_RPATH "\$ORIGIN")
+endfunction()
+
+# Adds a GoogleTest executable from the given sources, linked to the given
+# libraries, and registers its tests with CTest.
+# Usage: kurs_add_gtest(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [ENV VAR=value ...] [LABELS l])
+function(kurs_add_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  set_target_properties(${name} PROPERTIES BUILD_RPATH "${PROGRAM_DIR}")
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "${ARG_ENV}" LABELS "${ARG_LABELS}")
+endfunction()
