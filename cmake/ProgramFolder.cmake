@@ -10,11 +10,17 @@ endfunction()
 
 # Adds a GoogleTest executable from the given sources, linked to the given
 # libraries, and registers its tests with CTest.
-# Usage: kurs_add_gtest(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [ENV VAR=value ...] [LABELS l])
+# With QT the tests get a QApplication and run on the offscreen platform.
+# Usage: kurs_add_gtest(name [QT] SOURCES a.cpp b.cpp LIBS lib1 lib2 [ENV VAR=value ...] [LABELS l])
 function(kurs_add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(ARG_QT)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} kurs_qt_test_main GTest::gtest GTest::gmock)
+    list(APPEND ARG_ENV "QT_QPA_PLATFORM=offscreen")
+  else()
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  endif()
   set_target_properties(${name} PROPERTIES BUILD_RPATH "${PROGRAM_DIR}")
   gtest_discover_tests(${name}
     DISCOVERY_TIMEOUT 60

@@ -1,0 +1,167 @@
+#include "StartUp.h"
+
+#include "ErrorReport.h"
+#include "Screens.h"
+#include "SingleInstance.h"
+#include "Skin.h"
+#include "StartupChecks.h"
+#include "TMyHint.h"
+#include "TfrmMain.h"
+#include "TfrmMessage.h"
+#include "TfrmMessage0.h"
+#include "TfrmMsgBox.h"
+#include "TfrmPodklad.h"
+#include "TfrmProgress.h"
+
+#include "course/AppState.h"
+#include "course/CourseModel.h"
+#include "course/FieldOf.h"
+#include "course/XmlReading.h"
+
+#include "controls/ResourceLibrary.h"
+#include "controls/SkinFonts.h"
+#include "controls/TEdListBox.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QScreen>
+
+#include <memory>
+
+KursApplication::KursApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+}
+
+bool KursApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (...) {
+        ReportUnhandledError();
+    }
+}
+
+QString ReadInstalledLanguages(const QString& configPath)
+{
+    QFile file(configPath);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ContentError(QStringLiteral("Cannot open file \"%1\". %2").arg(configPath, file.errorString()));
+    QByteArray line = file.readLine();
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return FieldOf(2, QString::fromLatin1(line), u'=');
+}
+
+namespace {
+
+[[noreturn]] void Refuse(const QString& message, int exitCode)
+{
+    QMessageBox::warning(nullptr, QStringLiteral("Ostrzeżenie"), message);
+    std::exit(exitCode);
+}
+
+// The long-lived windows, created once in this order and kept for the run.
+struct Windows {
+    std::unique_ptr<TfrmPodklad> Podklad;
+    std::unique_ptr<TfrmMain> Main;
+    std::unique_ptr<TfrmMsgBox> MsgBox;
+    std::unique_ptr<TfrmMessage0> Message0;
+    std::unique_ptr<TfrmProgress> Progress;
+    std::unique_ptr<TfrmMessage> Message;
+};
+
+void CreateContentsWindow(Windows& windows)
+{
+    AppState& app = App();
+    app.ExeDir = QCoreApplication::applicationDirPath();
+    if (!Resources().load(app.ExeDir)) {
+        QMessageBox::critical(nullptr, QStringLiteral("Błąd"), QStringLiteral("Brak biblioteki DLL!. Aplikacja zostanie zakończona!"));
+        std::exit(StartupChecks::ExitFatal);
+    }
+    windows.Main = std::make_unique<TfrmMain>();
+    // Read from the program folder, so that starting from another folder works too.
+    app.InstalledLanguages = ReadInstalledLanguages(app.ContentPath(QStringLiteral("/Config"), QStringLiteral("Config.txt")));
+}
+
+void LoadHintTable()
+{
+    try {
+        Course().LoadHints(App().ContentPath(QStringLiteral("/Config"), QStringLiteral("definitions.xml")), 0);
+    } catch (const ContentError&) {
+        QMessageBox::critical(nullptr, QStringLiteral("Błąd"),
+                              QStringLiteral("Błąd podczas odczytu pliku definicji. Wykonywanie aplikacji zostało przerwane!"));
+        std::exit(StartupChecks::ExitFatal);
+    }
+}
+
+void RegisterScreens(Windows& windows)
+{
+    TfrmMain* main = windows.Main.get();
+    auto showContents = [main] {
+        main->show();
+        main->raise();
+        main->activateWindow();
+        main->DrzewoCwiczen()->viewport()->update();
+    };
+    Screens::Register(Screens::ContentsFromExercise, showContents);
+    Screens::Register(Screens::ContentsFromMenu, showContents);
+}
+
+int Run(Windows& windows)
+{
+    using namespace StartupChecks;
+    SingleInstance instance;
+    if (instance.AlreadyRunning())
+        Refuse(QStringLiteral("Program Kurs językowy jest już uruchomiony."), ExitSecondInstance);
+
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen->geometry().size();
+    if (ScreenTooSmall(size.width(), size.height()))
+        Refuse(QStringLiteral("Program należy uruchamiać w rozdzielczości 1024 x 768 pikseli lub większej."),
+               ExitScreenTooSmall);
+    if (DpiRejected(qRound(screen->logicalDotsPerInch())))
+        Refuse(QStringLiteral("Program wymaga rozdzielczości czcionki 96 DPI (rozmiar domyślny)."), ExitWrongDpi);
+
+    App().PrinterPresent = !QPrinterInfo::availablePrinterNames().isEmpty();
+    QApplication::setApplicationDisplayName(QStringLiteral("Kurs językowy"));
+    RegisterSkinFonts();
+    TMyHint::Install();
+    ErrorReport::Install();
+
+    windows.Podklad = std::make_unique<TfrmPodklad>();
+    CreateContentsWindow(windows);
+    LoadHintTable();
+    windows.MsgBox = std::make_unique<TfrmMsgBox>();
+    SetMsgBoxWindow(windows.MsgBox.get());
+    SkinWindow(windows.MsgBox.get());
+    windows.Message0 = std::make_unique<TfrmMessage0>();
+    SkinWindow(windows.Message0.get());
+    windows.Progress = std::make_unique<TfrmProgress>();
+    SetProgressWindow(windows.Progress.get());
+    windows.Message = std::make_unique<TfrmMessage>();
+    SkinWindow(windows.Message.get());
+    RegisterScreens(windows);
+
+    windows.Podklad->showFullScreen();
+    App().ScreenState = Screens::Login;
+    ShowCurrentScreen();
+    return QApplication::exec();
+}
+
+} // namespace
+
+int RunCourseProgram(int argc, char** argv)
+{
+    // A desktop scaled by a whole factor (2x at 192 DPI) keeps 96 logical DPI;
+    // fractional factors are not applied, so 120 DPI stays 120 and is refused.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    KursApplication application(argc, argv);
+    Windows windows;
+    try {
+        return Run(windows);
+    } catch (...) {
+        ReportUnhandledError();
+    }
+}
