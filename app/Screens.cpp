@@ -7,8 +7,9 @@
 
 #include "controls/ResourceLibrary.h"
 
+#include "platform/WaveOutput.h"
+
 #include <QApplication>
-#include <QSoundEffect>
 
 #include <map>
 
@@ -50,13 +51,8 @@ void ConfirmExit()
 
 void PlayResultSound()
 {
-    static QSoundEffect* effect = nullptr;
-    if (!Resources().hasWave(QStringLiteral("wynik")))
-        return;
-    if (effect == nullptr) {
-        effect = new QSoundEffect(qApp);
-        effect->setSource(Resources().waveUrl(QStringLiteral("wynik")));
-    }
-    effect->stop();
-    effect->play();
+    const QByteArray wave = Resources().wave(QStringLiteral("wynik"));
+    if (!wave.isEmpty())
+        kurs::sound::playWaveData(reinterpret_cast<const std::uint8_t*>(wave.constData()),
+                                  static_cast<std::size_t>(wave.size()), kurs::sound::PlayMode::Background);
 }

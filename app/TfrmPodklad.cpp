@@ -1,9 +1,11 @@
 #include "TfrmPodklad.h"
 
-#include <QLinearGradient>
+#include "controls/SkinFonts.h"
+
+#include <QLabel>
 #include <QPainter>
 #include <QPointer>
-#include <QRadialGradient>
+#include <QVBoxLayout>
 
 namespace {
 QPointer<TfrmPodklad> theBackdrop;
@@ -22,17 +24,16 @@ TfrmPodklad::TfrmPodklad(QWidget* parent)
     setWindowTitle(QStringLiteral("Kurs językowy"));
     timer_.setSingleShot(true);
     timer_.setInterval(10);
+    auto* label = new QLabel(QStringLiteral("Czytam dane... Proszę czekać..."), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(SkinFontPx(QStringLiteral("Trebuchet MS"), 18));
+    label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
 }
 
 void TfrmPodklad::paintEvent(QPaintEvent*)
 {
-    QPainter p(this);
-    QLinearGradient sky(0, 0, 0, height());
-    sky.setColorAt(0, QColor::fromRgb(0x0B, 0x3D, 0x6E));
-    sky.setColorAt(1, QColor::fromRgb(0x04, 0x1E, 0x3A));
-    p.fillRect(rect(), sky);
-    QRadialGradient glow(width() / 2.0, height() * 0.35, width() * 0.6);
-    glow.setColorAt(0, QColor(0x02, 0xAD, 0xE4, 70));
-    glow.setColorAt(1, QColor(0x02, 0xAD, 0xE4, 0));
-    p.fillRect(rect(), glow);
+    QPainter(this).fillRect(rect(), Qt::black);
 }
