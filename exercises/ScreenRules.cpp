@@ -1,5 +1,7 @@
 #include "ScreenRules.h"
 
+#include "ExerciseDocument.h"
+
 #include "course/Rounding.h"
 #include "course/TextCodec.h"
 
@@ -7,6 +9,7 @@
 #include <QSaveFile>
 
 #include <map>
+
 
 int ExerciseScore(int correct, int wrong)
 {
@@ -89,6 +92,25 @@ bool WriteTextPage(const QString& path, const QString& text)
     file.write(EncodeWindows1250(EscapeForPage(text)) + "\r\n");
     file.write("</body>\r\n</html>\r\n");
     return file.commit();
+}
+
+QString NormalizeAnswer(const QString& text)
+{
+    static const QString removed = QStringLiteral("!()+{}:\"<>?[];,._");
+    QString result;
+    for (QChar c : TrimText(text))
+        if (!removed.contains(c))
+            result.append(c);
+    return result;
+}
+
+QString UpperAsciiLetters(const QString& text)
+{
+    QString result = text;
+    for (QChar& c : result)
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - 32);
+    return result;
 }
 
 QString WordForLookup(const QString& word)

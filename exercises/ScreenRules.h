@@ -27,6 +27,15 @@ QString EscapeForPage(const QString& text);
 // Windows-1250 (temporary file, then rename). False when it cannot be written.
 bool WriteTextPage(const QString& path, const QString& text);
 
+// Answer normalisation for comparing answers: characters below 33 removed at
+// both ends, then every ! ( ) + { } : " < > ? [ ] ; , . _ removed anywhere
+// (no second trim, so "dom ." becomes "dom ").
+QString NormalizeAnswer(const QString& text);
+
+// Upper-cases the letters a..z only, as answers are compared when the
+// learner's case-sensitivity setting is off.
+QString UpperAsciiLetters(const QString& text);
+
 // A word cleaned for the dictionary look-up: trimmed and stripped of leading
 // and trailing punctuation, symbols and digits.
 QString WordForLookup(const QString& word);
