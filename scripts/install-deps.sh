@@ -17,9 +17,9 @@ packages=(
   # content generation: speech, sound conversion, pictures
   espeak-ng sox libsox-fmt-all imagemagick
   # fonts standing in for Tahoma, Verdana, Trebuchet MS and Georgia
-  fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fonts-noto-core
+  fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fonts-noto-core fonts-lato
   # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils xdotool
+  libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils x11-xserver-utils xdotool
   cups cups-bsd printer-driver-cups-pdf
 )
 
