@@ -13,14 +13,22 @@
 #include "TfrmPodklad.h"
 #include "TfrmProgress.h"
 
+#include "aids/TfrmPomoc.h"
+#include "aids/TfrmUstawienia.h"
+
 #include "course/AppState.h"
 #include "course/CourseModel.h"
 #include "course/FieldOf.h"
 #include "course/XmlReading.h"
+#include "course/mainmenu/TfrmMainMenu.h"
 
 #include "controls/ResourceLibrary.h"
 #include "controls/SkinFonts.h"
 #include "controls/TEdListBox.h"
+
+#include "users/TfrmInputPass.h"
+#include "users/TfrmLogowanie.h"
+#include "users/TfrmNewUser.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -66,9 +74,14 @@ namespace {
 struct Windows {
     std::unique_ptr<TfrmPodklad> Podklad;
     std::unique_ptr<TfrmMain> Main;
+    std::unique_ptr<TfrmNewUser> NewUser;
+    std::unique_ptr<TfrmInputPass> InputPass;
     std::unique_ptr<TfrmMsgBox> MsgBox;
+    std::unique_ptr<TfrmMainMenu> MainMenu;
     std::unique_ptr<TfrmMessage0> Message0;
+    std::unique_ptr<TfrmUstawienia> Ustawienia;
     std::unique_ptr<TfrmProgress> Progress;
+    std::unique_ptr<TfrmLogowanie> Login;
     std::unique_ptr<TfrmMessage> Message;
 };
 
@@ -107,6 +120,30 @@ void RegisterScreens(Windows& windows)
     };
     Screens::Register(Screens::ContentsFromExercise, showContents);
     Screens::Register(Screens::ContentsFromMenu, showContents);
+
+    TfrmLogowanie* login = windows.Login.get();
+    Screens::Register(Screens::Login, [login] { login->ShowLoginScreen(TfrmLogowanie::ProfileListMode); });
+    Screens::Register(Screens::LanguageChoice, [login] { login->ShowLoginScreen(TfrmLogowanie::LanguageChoiceMode); });
+    TfrmMainMenu* menu = windows.MainMenu.get();
+    Screens::Register(Screens::MainMenu, [menu] {
+        menu->show();
+        menu->raise();
+        menu->activateWindow();
+    });
+}
+
+// What the windows ask of each other.
+void ConnectWindows(Windows& windows)
+{
+    TfrmMain* main = windows.Main.get();
+    TfrmUstawienia* settings = windows.Ustawienia.get();
+    QObject::connect(main, &TfrmMain::helpRequested, main, [main](const QString& page) { OpenHelp(page, main); });
+    QObject::connect(windows.Login.get(), &TfrmLogowanie::languageChosen, main, [main, settings](int language) {
+        settings->FillLanguageList(language);
+        main->Inicjalizacja();
+    });
+    QObject::connect(settings, &TfrmUstawienia::reinitialiseRequested, main, &TfrmMain::Inicjalizacja);
+    QObject::connect(windows.MainMenu.get(), &TfrmMainMenu::settingsRequested, settings, &QDialog::exec);
 }
 
 int Run(Windows& windows)
@@ -133,19 +170,28 @@ int Run(Windows& windows)
     windows.Podklad = std::make_unique<TfrmPodklad>();
     CreateContentsWindow(windows);
     LoadHintTable();
+    windows.NewUser = std::make_unique<TfrmNewUser>();
+    windows.InputPass = std::make_unique<TfrmInputPass>();
     windows.MsgBox = std::make_unique<TfrmMsgBox>();
     SetMsgBoxWindow(windows.MsgBox.get());
     SkinWindow(windows.MsgBox.get());
+    windows.MainMenu = std::make_unique<TfrmMainMenu>(windows.Main->User());
     windows.Message0 = std::make_unique<TfrmMessage0>();
     SkinWindow(windows.Message0.get());
+    windows.Ustawienia = std::make_unique<TfrmUstawienia>(windows.Main->User());
     windows.Progress = std::make_unique<TfrmProgress>();
     SetProgressWindow(windows.Progress.get());
+    windows.Login = std::make_unique<TfrmLogowanie>(windows.Main->User(), *windows.NewUser, *windows.InputPass);
+    windows.Progress->RegisterDisabledWindow(true, windows.Login.get());
+    windows.Progress->RegisterDisabledWindow(true, windows.Ustawienia.get());
     windows.Message = std::make_unique<TfrmMessage>();
     SkinWindow(windows.Message.get());
     RegisterScreens(windows);
+    ConnectWindows(windows);
 
     windows.Podklad->showFullScreen();
     App().ScreenState = Screens::Login;
+    windows.Main->User().PanelTop = -1;
     ShowCurrentScreen();
     return QApplication::exec();
 }

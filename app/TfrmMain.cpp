@@ -16,6 +16,8 @@
 #include "controls/TEdResButton.h"
 #include "controls/TWOwnrScrllBar.h"
 
+#include "users/RecordExerciseResult.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -58,15 +60,26 @@ TfrmMain::TfrmMain(QWidget* parent)
 
 TfrmMain::~TfrmMain() = default;
 
-TEdResButton* TfrmMain::AddBarButton(const QString& name, const QString& caption, int x, int width)
+TEdResButton* TfrmMain::AddBarButton(const QString& name, const QString& caption, int x, int width,
+                                      const QString& glyph)
 {
     auto* button = new TEdResButton(this);
     button->setObjectName(name);
     button->setRozmiar(rozBelka);
     button->setGeometry(x, 1, width, 48);
     button->setCaption(caption);
-    button->setFont(SkinFontPx(QStringLiteral("Trebuchet MS"), 14, true));
+    button->setShowCaption(!caption.isEmpty());
+    button->setFont(SkinFont(QStringLiteral("Trebuchet MS"), 12));
     button->setFontColor(Qt::white);
+    const ResourceLibrary& library = Resources();
+    auto picture = [&library](const QString& n) {
+        return library.isLoaded() && library.hasPicture(n) ? library.picture(n) : QImage();
+    };
+    button->setGlyph(picture(glyph));
+    if (caption.isEmpty()) {
+        button->setGlyphHot(picture(glyph + QStringLiteral("Hot")));
+        button->setGlyphDown(picture(glyph + QStringLiteral("Down")));
+    }
     return button;
 }
 
@@ -101,11 +114,12 @@ void TfrmMain::CreateControls()
     belka_ = new TEdBelka(this);
     belka_->setObjectName(QStringLiteral("Belka"));
 
-    auto* menu = AddBarButton(QStringLiteral("btnMenu"), QStringLiteral("Menu"), 414, 120);
-    auto* slownik = AddBarButton(QStringLiteral("btnSlownik"), QStringLiteral("Słownik"), 704, 120);
-    auto* pomoc = AddBarButton(QStringLiteral("btnPomoc"), QStringLiteral("Pomoc"), 840, 100);
-    auto* minimise = AddBarButton(QStringLiteral("btnMinimalizuj"), QStringLiteral("–"), 946, 34);
-    auto* close = AddBarButton(QStringLiteral("btnZamknij"), QStringLiteral("✕"), 980, 34);
+    auto* menu = AddBarButton(QStringLiteral("btnMenu"), QStringLiteral("Menu"), 414, 120, QStringLiteral("glyphMenu"));
+    auto* slownik = AddBarButton(QStringLiteral("btnSlownik"), QStringLiteral("Słownik"), 704, 130,
+                                 QStringLiteral("glyphSlownik"));
+    auto* pomoc = AddBarButton(QStringLiteral("btnPomoc"), QStringLiteral("Pomoc"), 840, 100, QStringLiteral("glyphHelp"));
+    auto* minimise = AddBarButton(QStringLiteral("btnMinimalizuj"), QString(), 946, 34, QStringLiteral("glyphMinimize"));
+    auto* close = AddBarButton(QStringLiteral("btnZamknij"), QString(), 980, 34, QStringLiteral("glyphZamknij"));
     connect(menu, &TEdResButton::clicked, this, &TfrmMain::btnMenuClick);
     connect(slownik, &TEdResButton::clicked, this, &TfrmMain::dictionaryRequested);
     connect(pomoc, &TEdResButton::clicked, this, [this] { emit helpRequested(QStringLiteral("\\Pomoc\\spis.html")); });
@@ -201,6 +215,7 @@ void TfrmMain::Inicjalizacja()
     log.Line(QStringLiteral("Zakończono."));
     log.Close();
     course.LoadSkroty(app.ContentPath(QStringLiteral("/Config"), QStringLiteral("Skroty_%1.txt").arg(app.CourseLanguage)));
+    LoadAllResults(user_.Id);
 
     RefreshRows();
     QApplication::restoreOverrideCursor();

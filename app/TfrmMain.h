@@ -63,7 +63,7 @@ protected:
 
 private:
     void CreateControls();
-    TEdResButton* AddBarButton(const QString& name, const QString& caption, int x, int width);
+    TEdResButton* AddBarButton(const QString& name, const QString& caption, int x, int width, const QString& glyph);
     TEdResButton* AddButton(const QString& name, const QString& caption, int x, int y, int width);
     TAALabel* AddLabel(const QString& name, const QString& caption, int x, int y, const QFont& font,
                        const QColor& color);

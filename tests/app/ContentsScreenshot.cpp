@@ -3,6 +3,13 @@
 // <build>/screenshots/contents.png for a person to look at.
 #include "app/Skin.h"
 #include "app/TfrmMain.h"
+#include "app/TfrmMessage.h"
+#include "app/TfrmMsgBox.h"
+#include "app/TfrmProgress.h"
+
+#include "controls/TAALabel.h"
+#include "controls/TEdMsgBoxWindow.h"
+#include "controls/TEdResButton.h"
 
 #include "course/AppState.h"
 #include "course/CourseModel.h"
@@ -48,4 +55,28 @@ TEST(ContentsScreenshot, DemoCourseExpanded)
     ASSERT_TRUE(image.save(folder + QStringLiteral("/contents.png")));
     window.CollapseAll();
     ASSERT_TRUE(window.grab().toImage().save(folder + QStringLiteral("/contents-collapsed.png")));
+}
+
+TEST(ContentsScreenshot, MessageWindows)
+{
+    const QString folder = QStringLiteral(KURS_SCREENSHOT_DIR);
+    TfrmMsgBox box;
+    SkinWindow(&box);
+    box.lblTresc()->setCaption(QStringLiteral("Czy na pewno zamknąć program?"));
+    box.Frame()->setCaption(QStringLiteral("Wyjście"));
+    box.Frame()->setIcon(icoQuestion);
+    box.btnOK()->hide();
+    box.show();
+    ASSERT_TRUE(box.grab().toImage().save(folder + QStringLiteral("/msgbox.png")));
+    TfrmMessage message;
+    SkinWindow(&message);
+    message.SetText(QStringLiteral("Mikrofon nie jest podłączony. Możesz pominąć nagrywanie i przejść dalej."));
+    message.btnSkip()->show();
+    message.show();
+    ASSERT_TRUE(message.grab().toImage().save(folder + QStringLiteral("/message.png")));
+    TfrmProgress progress;
+    progress.StartProgress(1, 5, QStringLiteral("Wczytuję dane..."));
+    progress.StepProgress(3);
+    ASSERT_TRUE(progress.grab().toImage().save(folder + QStringLiteral("/progress.png")));
+    progress.close();
 }
