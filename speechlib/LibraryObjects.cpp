@@ -6,6 +6,7 @@ namespace {
 CT_Sound g_analysisSound;
 CT_DSP g_analysis;
 CT_Sound g_recordingSound;
+SpeechRecognition g_recognition;
 
 } // namespace
 
@@ -22,4 +23,9 @@ CT_DSP& analysis()
 CT_Sound& recordingSound()
 {
     return g_recordingSound;
+}
+
+SpeechRecognition& recognition()
+{
+    return g_recognition;
 }

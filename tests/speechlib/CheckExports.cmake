@@ -1,6 +1,6 @@
 # Checks that libfonetra shows exactly its VX_ functions: every dynamic symbol
-# it defines starts with VX_, and the analysis, sound and diagnostic functions
-# are all there. Run with -DNM=<nm> -DLIBRARY=<libfonetra.so>.
+# it defines starts with VX_, and the analysis, sound, recognition and
+# diagnostic functions are all there. Run with -DNM=<nm> -DLIBRARY=<libfonetra.so>.
 cmake_policy(SET CMP0057 NEW)
 execute_process(COMMAND "${NM}" -D --defined-only "${LIBRARY}"
   OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
@@ -29,7 +29,16 @@ set(required
   VX_V_InitSound VX_V_SetRate VX_V_SetBits VX_P32I2_Buffer VX_P32I2_BufferOffset VX_N4_Samples
   VX_N4_VCCalibrate VX_V_VCSetPauseSeconds VX_V_VCSetSilenceLevel VX_B_VCRecord
   VX_B_Record VX_B_StopRecord VX_B_IsRecording VX_B_Play VX_B_PlayWait VX_B_StopPlay VX_B_IsPlaying
-  VX_V_DebugMode VX_V_DebugTarget VX_V_DebugMessage)
+  VX_V_DebugMode VX_V_DebugTarget VX_V_DebugMessage VX_V_DebugDictionary
+  VX_I4_InitSR VX_V_Exit VX_I4_NewResource VX_I4_NewSoundFile VX_V_SetWave VX_STRING_Recognize
+  VX_I4_Calibrate VX_I4_Status VX_STRING_Status VX_B_StartBGRecognize VX_B_BGRecognize
+  VX_V_ResetBGRecognize VX_V_StopBGRecognize VX_STRING_Check VX_STRING_CheckTmp
+  VX_N4_Words VX_STRING_Words VX_STRING_Word VX_N4_Outputs VX_STRING_Outputs VX_STRING_Output
+  VX_P32N4_WordTimes VX_P32N4_WordTime VX_P32R8_WordScores VX_R8_WordScore VX_N4_WordScore
+  VX_P32N2_PhonesPerWord VX_N4_PhonesPerWord VX_N4_Phones VX_STRING_Phones VX_STRING_Phone
+  VX_STRING_WordPhone VX_P32N4_PhoneTimes VX_P32N4_PhoneTime VX_P32N4_WordPhoneTime
+  VX_P32R8_PhoneScores VX_R8_PhoneScore VX_R8_WordPhoneScore VX_N4_PhoneScore VX_N4_WordPhoneScore
+  VX_V_ScoreType VX_N4_Time)
 foreach(name IN LISTS required)
   if(NOT name IN_LIST exported)
     message(SEND_ERROR "libfonetra does not export ${name}")
