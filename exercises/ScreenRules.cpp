@@ -142,14 +142,27 @@ bool FlowTextRules::Attaches(const QString& token) const
     return token == u"." || token == u"," || token == u"..." || token == u":" || token == u"!" || token == u"?";
 }
 
+bool FlowTextRules::SpaceAfter(const QString& token) const
+{
+    return !(ItalianElision && CourseLanguage == 3 && token.endsWith(u'\'') && token != u"po'");
+}
+
+QString FlowTextRules::LeadingMark(const QString& nextWord)
+{
+    static const QString leadingMarks[] = {QStringLiteral("..."), QStringLiteral("."), QStringLiteral(","),
+                                           QStringLiteral("!"), QStringLiteral("?"), QStringLiteral(":"),
+                                           QStringLiteral("-")};
+    for (const QString& mark : leadingMarks)
+        if (nextWord.startsWith(mark))
+            return mark;
+    return {};
+}
+
 std::vector<FlowTextRules::Placed> FlowTextRules::Layout(const std::vector<QString>& tokens, int left, int top,
                                                          int right, int lineHeight,
                                                          const std::function<int(const QString&)>& width,
                                                          int spaceWidth) const
 {
-    static const QString leadingMarks[] = {QStringLiteral("..."), QStringLiteral("."), QStringLiteral(","),
-                                           QStringLiteral("!"), QStringLiteral("?"), QStringLiteral(":"),
-                                           QStringLiteral("-")};
     std::vector<Placed> placed;
     int x = left;
     int y = top;
@@ -161,13 +174,9 @@ std::vector<FlowTextRules::Placed> FlowTextRules::Layout(const std::vector<QStri
             x -= trailingSpace;
         int needed = w;
         if (i + 1 < tokens.size()) {
-            for (const QString& mark : leadingMarks) {
-                if (tokens[i + 1].startsWith(mark)) {
-                    if (x + w + width(mark) > right - 10)
-                        needed = right - x + 1; // forces the break below
-                    break;
-                }
-            }
+            const QString mark = LeadingMark(tokens[i + 1]);
+            if (!mark.isEmpty() && x + w + width(mark) > right - 10)
+                needed = right - x + 1; // forces the break below
         }
         if (x > left && x + needed > right) {
             x = left;
@@ -175,8 +184,7 @@ std::vector<FlowTextRules::Placed> FlowTextRules::Layout(const std::vector<QStri
         }
         placed.push_back({static_cast<int>(i), QRect(x, y, w, lineHeight)});
         x += w;
-        const bool elided = ItalianElision && CourseLanguage == 3 && token.endsWith(u'\'') && token != u"po'";
-        trailingSpace = elided ? 0 : spaceWidth;
+        trailingSpace = SpaceAfter(token) ? spaceWidth : 0;
         x += trailingSpace;
     }
     return placed;

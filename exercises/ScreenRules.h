@@ -73,6 +73,11 @@ struct FlowTextRules {
 
     // Whether a token is drawn without the space before it.
     bool Attaches(const QString& token) const;
+    // Whether a space follows the token (not after an Italian elided word).
+    bool SpaceAfter(const QString& token) const;
+    // The mark (".", ",", "...", "!", "?", ":", "-") that a following word
+    // begins with, which must not start a line; empty when it has none.
+    static QString LeadingMark(const QString& nextWord);
     // Places the tokens left to right from `left` in lines of `lineHeight`
     // starting at `top`, breaking at `right`; `width` measures a token and
     // `spaceWidth` is the width of one space.

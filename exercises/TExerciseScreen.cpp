@@ -267,7 +267,7 @@ void TExerciseScreen::SetUpMediaButtons(const QString& multimedia)
         button->setVisible(shown);
     }
     // The instruction and page labels start right of the small media button when it shows.
-    const int left = shown ? btnMedia2_->geometry().right() + 10 : 40;
+    const int left = shown ? btnMedia2_->geometry().right() + 10 : workingAreaLeft_;
     polecenie_->move(left, polecenie_->y());
     paczkaPart_->move(left, paczkaPart_->y());
 }

@@ -84,6 +84,9 @@ protected:
     TEdResButton* AddSideButton(const QString& name, const QString& caption, int top, const QString& glyph);
     void SetInstruction(const QString& text);
     void SetUpMediaButtons(const QString& multimedia);
+    // Where the working area starts: the instruction and page labels start
+    // there when no small media button stands before them.
+    void SetWorkingAreaLeft(int left) { workingAreaLeft_ = left; }
     void SetBackground(const QImage& image);
     void SetRandomBackground(const QString& gfxFolder);
     const QImage& Background() const { return background_; }
@@ -106,6 +109,7 @@ private:
     QString path_;
     int mode_ = 0;
     QString mediaItem_;
+    int workingAreaLeft_ = 40;
     QImage background_;
     TEdBelka* belka_ = nullptr;
     TAALabel* polecenie_ = nullptr;

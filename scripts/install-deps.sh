@@ -8,6 +8,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   # course program
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6sql6-sqlite libqt6svg6-dev libgl1-mesa-dev
+  # media window: Qt Multimedia's GStreamer back end with wave, mp3 and MPEG film decoding
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad gstreamer1.0-libav gstreamer1.0-pulseaudio
   # stack traces with file and line
   libdw-dev
   # speech library and its sound layer
@@ -15,7 +17,7 @@ packages=(
   # recognition engine and its model
   libpocketsphinx-dev libsphinxbase-dev pocketsphinx pocketsphinx-en-us
   # content generation: speech, sound conversion, pictures
-  espeak-ng sox libsox-fmt-all imagemagick
+  espeak-ng sox libsox-fmt-all imagemagick ffmpeg fonts-noto-color-emoji
   # fonts standing in for Tahoma, Verdana, Trebuchet MS and Georgia
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fonts-noto-core fonts-lato
   # tests and benchmarks

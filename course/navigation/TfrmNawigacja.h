@@ -59,6 +59,8 @@ public:
     std::function<void(QWidget* screen)> RecordExerciseResult;
     std::function<void(const QString& page, QWidget* owner)> OpenHelp;
     std::function<void()> ShowDictionary;
+    // Looks a word up in the dictionary window (right click on a screen's word).
+    std::function<void(const QString& word)> LookUpWord;
 
     // Button actions (public so that tests drive them as the buttons do).
     void GoPrevious(QWidget* screen);
