@@ -21,11 +21,13 @@
 #include "course/FieldOf.h"
 #include "course/XmlReading.h"
 #include "course/mainmenu/TfrmMainMenu.h"
+#include "course/navigation/TfrmNawigacja.h"
 
 #include "controls/ResourceLibrary.h"
 #include "controls/SkinFonts.h"
 #include "controls/TEdListBox.h"
 
+#include "users/RecordExerciseResult.h"
 #include "users/TfrmInputPass.h"
 #include "users/TfrmLogowanie.h"
 #include "users/TfrmNewUser.h"
@@ -74,6 +76,7 @@ namespace {
 struct Windows {
     std::unique_ptr<TfrmPodklad> Podklad;
     std::unique_ptr<TfrmMain> Main;
+    std::unique_ptr<TfrmNawigacja> Navigation;
     std::unique_ptr<TfrmNewUser> NewUser;
     std::unique_ptr<TfrmInputPass> InputPass;
     std::unique_ptr<TfrmMsgBox> MsgBox;
@@ -124,6 +127,11 @@ void RegisterScreens(Windows& windows)
     TfrmLogowanie* login = windows.Login.get();
     Screens::Register(Screens::Login, [login] { login->ShowLoginScreen(TfrmLogowanie::ProfileListMode); });
     Screens::Register(Screens::LanguageChoice, [login] { login->ShowLoginScreen(TfrmLogowanie::LanguageChoiceMode); });
+    TfrmNawigacja* navigation = windows.Navigation.get();
+    Screens::Register(Screens::CurrentElement, [navigation] {
+        if (TElement* current = navigation->State().Current)
+            navigation->OpenExercise(current->TypCw, current->FileName);
+    });
     TfrmMainMenu* menu = windows.MainMenu.get();
     Screens::Register(Screens::MainMenu, [menu] {
         menu->show();
@@ -143,6 +151,16 @@ void ConnectWindows(Windows& windows)
         main->Inicjalizacja();
     });
     QObject::connect(settings, &TfrmUstawienia::reinitialiseRequested, main, &TfrmMain::Inicjalizacja);
+
+    TfrmNawigacja* navigation = windows.Navigation.get();
+    navigation->RecordExerciseResult = [](QWidget* screen) { RecordExerciseResult(screen); };
+    navigation->OpenHelp = [](const QString& page, QWidget* owner) { OpenHelp(page, owner); };
+    ResultRecording::SetCurrentElementSource([navigation] { return navigation->State().Current; });
+    QObject::connect(main, &TfrmMain::elementOpened, navigation, &TfrmNawigacja::SetCurrentElement);
+    QObject::connect(windows.MainMenu.get(), &TfrmMainMenu::currentElementChosen, navigation, [navigation](TElement* element) {
+        navigation->SetCurrentElement(element);
+        ShowCurrentScreen();
+    });
     QObject::connect(windows.MainMenu.get(), &TfrmMainMenu::settingsRequested, settings, &QDialog::exec);
 }
 
@@ -169,6 +187,8 @@ int Run(Windows& windows)
 
     windows.Podklad = std::make_unique<TfrmPodklad>();
     CreateContentsWindow(windows);
+    // The navigation controller: its creation loads the hint table.
+    windows.Navigation = std::make_unique<TfrmNawigacja>(windows.Podklad->Timer());
     LoadHintTable();
     windows.NewUser = std::make_unique<TfrmNewUser>();
     windows.InputPass = std::make_unique<TfrmInputPass>();

@@ -7,6 +7,7 @@
 #include "course/AppState.h"
 #include "course/CourseModel.h"
 #include "course/LoadingLog.h"
+#include "course/navigation/TfrmNawigacja.h"
 
 #include "controls/ResourceLibrary.h"
 #include "controls/SkinFonts.h"
@@ -215,6 +216,8 @@ void TfrmMain::Inicjalizacja()
     log.Line(QStringLiteral("Zakończono."));
     log.Close();
     course.LoadSkroty(app.ContentPath(QStringLiteral("/Config"), QStringLiteral("Skroty_%1.txt").arg(app.CourseLanguage)));
+    if (TfrmNawigacja* navigation = TfrmNawigacja::Instance())
+        navigation->NewState();
     LoadAllResults(user_.Id);
 
     RefreshRows();

@@ -151,6 +151,10 @@ void TfrmNawigacja::OpenExercise(int typ, const QString& fileName)
     const auto it = Openers().find(typ);
     if (it == Openers().end()) {
         ShowMsgBox(QStringLiteral("Nieznany typ ćwiczenia."), QStringLiteral("Uwaga!"), TfrmMsgBox::Information);
+        // Nothing opens: rather than leave the learner on the empty backdrop,
+        // return to the contents window.
+        App().ScreenState = Screens::ContentsFromExercise;
+        ShowCurrentScreen();
         return;
     }
     it->second(App().DanePath(fileName), typ);
