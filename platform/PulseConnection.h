@@ -64,7 +64,7 @@ private:
     PulseConnection& connection_;
 };
 
-// The sample specification of a supported PCM format.
+// The PulseAudio sample format (pa_sample_spec) of a supported PCM format.
 pa_sample_spec sampleSpecOf(const WaveFormat& format);
 
 inline constexpr std::chrono::milliseconds kServerTimeout{5000};
