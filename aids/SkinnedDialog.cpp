@@ -8,6 +8,7 @@
 #include "controls/TEDCheckBox.h"
 #include "controls/TEdDialogWindow.h"
 #include "controls/TEdResButton.h"
+#include "controls/WindowShape.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -47,6 +48,7 @@ SkinnedDialog::SkinnedDialog(int width, int height, const QString& objectName, Q
     setFixedSize(width, height);
     setModal(true);
     setAttribute(Qt::WA_TranslucentBackground);
+    ShapeWindowToItsFrame(this);
     frame_->setObjectName(QStringLiteral("EdDialogWindow1"));
     frame_->setGeometry(0, 0, width, height);
     frame_->setBelkaSize(bs40);

@@ -6,6 +6,7 @@
 #include "controls/TAALabel.h"
 #include "controls/TEdMsgBoxWindow.h"
 #include "controls/TEdResButton.h"
+#include "controls/WindowShape.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -17,6 +18,7 @@ MessageForm::MessageForm(int width, int height, const QString& objectName, QWidg
     setObjectName(objectName);
     setFixedSize(width, height);
     setAttribute(Qt::WA_TranslucentBackground);
+    ShapeWindowToItsFrame(this);
     frame_->setObjectName(QStringLiteral("EdMsgBoxWindow1"));
     frame_->setGeometry(0, 0, width, height);
     frame_->setBelkaSize(bs40);

@@ -23,6 +23,12 @@
 #include "course/mainmenu/TfrmMainMenu.h"
 #include "course/navigation/TfrmNawigacja.h"
 
+#include "exercises/LearnerSettings.h"
+#include "exercises/screens/wpisywanie/TfrmWpisywanie.h"
+
+#include "pronunciation/media/TNagrywanie.h"
+#include "pronunciation/media/TfrmMedia.h"
+
 #include "controls/ResourceLibrary.h"
 #include "controls/SkinFonts.h"
 #include "controls/TEdListBox.h"
@@ -74,12 +80,15 @@ namespace {
 
 // The long-lived windows, created once in this order and kept for the run.
 struct Windows {
+    // The sound-input check of the contents window, kept for the run.
+    std::unique_ptr<TNagrywanie> Recorder;
     std::unique_ptr<TfrmPodklad> Podklad;
     std::unique_ptr<TfrmMain> Main;
     std::unique_ptr<TfrmNawigacja> Navigation;
     std::unique_ptr<TfrmNewUser> NewUser;
     std::unique_ptr<TfrmInputPass> InputPass;
     std::unique_ptr<TfrmMsgBox> MsgBox;
+    std::unique_ptr<TfrmMedia> Media;
     std::unique_ptr<TfrmMainMenu> MainMenu;
     std::unique_ptr<TfrmMessage0> Message0;
     std::unique_ptr<TfrmUstawienia> Ustawienia;
@@ -90,6 +99,13 @@ struct Windows {
 
 void CreateContentsWindow(Windows& windows)
 {
+    try {
+        windows.Recorder = std::make_unique<TNagrywanie>();
+    } catch (const ESndError&) {
+        QMessageBox::warning(nullptr, QStringLiteral("Ostrzeżenie"),
+                             QStringLiteral("Prawdopodobnie wystąpił błąd sterownika karty dźwiękowej. Dokonaj jego aktualizacji."));
+        std::exit(StartupChecks::ExitFatal);
+    }
     AppState& app = App();
     app.ExeDir = QCoreApplication::applicationDirPath();
     if (!Resources().load(app.ExeDir)) {
@@ -132,6 +148,7 @@ void RegisterScreens(Windows& windows)
         if (TElement* current = navigation->State().Current)
             navigation->OpenExercise(current->TypCw, current->FileName);
     });
+    RegisterGapTypingScreen();
     TfrmMainMenu* menu = windows.MainMenu.get();
     Screens::Register(Screens::MainMenu, [menu] {
         menu->show();
@@ -156,6 +173,10 @@ void ConnectWindows(Windows& windows)
     navigation->RecordExerciseResult = [](QWidget* screen) { RecordExerciseResult(screen); };
     navigation->OpenHelp = [](const QString& page, QWidget* owner) { OpenHelp(page, owner); };
     ResultRecording::SetCurrentElementSource([navigation] { return navigation->State().Current; });
+    SetLearnerSettingsSource([main] {
+        const TUser& user = main->User();
+        return LearnerSettings{user.CaseSensitive, user.DictionaryOnRightClick};
+    });
     QObject::connect(main, &TfrmMain::elementOpened, navigation, &TfrmNawigacja::SetCurrentElement);
     QObject::connect(windows.MainMenu.get(), &TfrmMainMenu::currentElementChosen, navigation, [navigation](TElement* element) {
         navigation->SetCurrentElement(element);
@@ -195,6 +216,7 @@ int Run(Windows& windows)
     windows.MsgBox = std::make_unique<TfrmMsgBox>();
     SetMsgBoxWindow(windows.MsgBox.get());
     SkinWindow(windows.MsgBox.get());
+    windows.Media.reset(CreateMediaWindow());
     windows.MainMenu = std::make_unique<TfrmMainMenu>(windows.Main->User());
     windows.Message0 = std::make_unique<TfrmMessage0>();
     SkinWindow(windows.Message0.get());

@@ -3,6 +3,7 @@
 #include "course/AppState.h"
 
 #include "controls/SkinFonts.h"
+#include "controls/WindowShape.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -55,6 +56,7 @@ TMyHint::TMyHint()
     , bold_(SkinFontPx(QStringLiteral("Verdana"), 11, true))
 {
     setAttribute(Qt::WA_TranslucentBackground);
+    ShapeWindowToItsFrame(this);
     setAttribute(Qt::WA_ShowWithoutActivating);
 }
 

@@ -53,6 +53,8 @@ bool TfrmMsgBox::Run(const QString& message, const QString& title, int kind, int
 {
     lblTresc_->setCaption(message);
     Frame()->setCaption(title);
+    // The window system shows the caption too (task bar, window lists).
+    setWindowTitle(title);
     btnTak_->setCaption(HintText(35));
     btnNie_->setCaption(HintText(36));
     kind_ = kind;

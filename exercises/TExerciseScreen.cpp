@@ -26,6 +26,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -262,8 +263,13 @@ void TExerciseScreen::SetUpMediaButtons(const QString& multimedia)
         }
         if (!setup.Caption.isEmpty() && button == btnMedia_)
             button->setCaption(setup.Caption);
-        if (!setup.Picture.isEmpty())
-            button->setGlyph(LibraryPicture(setup.Picture));
+        if (!setup.Picture.isEmpty()) {
+            QImage glyph = LibraryPicture(setup.Picture);
+            // A library without the text picture shows the book of the translation buttons.
+            if (glyph.isNull() && setup.Shows == MediaButtonSetup::Look::Text)
+                glyph = LibraryPicture(QStringLiteral("glyphTlumaczenie"));
+            button->setGlyph(glyph);
+        }
         button->setVisible(shown);
     }
     // The instruction and page labels start right of the small media button when it shows.
@@ -283,6 +289,20 @@ void TExerciseScreen::PlayExerciseMedia()
         media->PlayMedia(App().MediaPath(QStringLiteral("Teksty/") + mediaItem_), true);
 }
 
+const QImage& TExerciseScreen::BackgroundPicture(const QString& path)
+{
+    // Screens are opened again and again over the same few pictures.
+    static QHash<QString, QImage> pictures;
+    auto it = pictures.find(path);
+    if (it == pictures.end()) {
+        QImage image(path);
+        if (!image.isNull() && image.size() != QSize(1024, 718))
+            image = image.scaled(1024, 718, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        it = pictures.insert(path, image);
+    }
+    return *it;
+}
+
 void TExerciseScreen::SetBackground(const QImage& image)
 {
     background_ = image.isNull() ? QImage() : image.scaled(1024, 718, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -298,7 +318,7 @@ void TExerciseScreen::SetRandomBackground(const QString& gfxFolder)
     if (pictures.isEmpty())
         return;
     const int pick = QRandomGenerator::global()->bounded(static_cast<int>(pictures.size()));
-    SetBackground(QImage(folder + u'/' + pictures[pick]));
+    SetBackground(BackgroundPicture(folder + u'/' + pictures[pick]));
 }
 
 QImage TExerciseScreen::BackgroundBehind(const QRect& windowRect) const

@@ -89,6 +89,9 @@ protected:
     void SetWorkingAreaLeft(int left) { workingAreaLeft_ = left; }
     void SetBackground(const QImage& image);
     void SetRandomBackground(const QString& gfxFolder);
+    // A background picture of the program folder at the working area's size
+    // (1024 x 718), read once per run.
+    static const QImage& BackgroundPicture(const QString& path);
     const QImage& Background() const { return background_; }
     // The part of the background behind a rectangle of the window.
     QImage BackgroundBehind(const QRect& windowRect) const;

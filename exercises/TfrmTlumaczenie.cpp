@@ -10,6 +10,7 @@
 #include "controls/TEdDialogWindow.h"
 #include "controls/TEdResButton.h"
 #include "controls/TWOwnrScrllBar.h"
+#include "controls/WindowShape.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +23,9 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStringDecoder>
+#include <QRegularExpression>
 #include <QTextBrowser>
+#include <QTextFrame>
 
 #include <algorithm>
 
@@ -83,13 +86,14 @@ TfrmTlumaczenie::TfrmTlumaczenie(QWidget* parent)
     setFixedSize(FormWidth, FormHeight);
     setModal(true);
     setAttribute(Qt::WA_TranslucentBackground);
+    ShapeWindowToItsFrame(this);
 
     frame_ = new TEdDialogWindow(this);
     frame_->setObjectName(QStringLiteral("EdDialogWindow1"));
     frame_->setGeometry(rect());
     frame_->setDialogStyle(dsWhite);
     frame_->setBelkaSize(bs60);
-    frame_->setIconIndex(1);
+    frame_->setIconIndex(0);
 
     auto* backdrop = new Backdrop(this);
     backdrop->setObjectName(QStringLiteral("IMG_Tlo"));
@@ -186,6 +190,10 @@ int TfrmTlumaczenie::ShowTranslation(const QString& caption, const QString& page
     if (Resources().isLoaded())
         scrollBar_->UseLibraryPictures(Resources());
     LoadTextPage(*viewer_, page);
+    // The window already shows the picture the page's style sheet puts behind it.
+    QTextFrameFormat root = viewer_->document()->rootFrame()->frameFormat();
+    root.clearBackground();
+    viewer_->document()->rootFrame()->setFrameFormat(root);
     viewer_->document()->adjustSize();
     viewer_->verticalScrollBar()->setValue(0);
     scrollBar_->setMin(0);
@@ -261,5 +269,10 @@ void LoadTextPage(QTextBrowser& viewer, const QString& path)
     const QString folder = QFileInfo(path).absolutePath();
     viewer.setSearchPaths({folder});
     viewer.document()->setBaseUrl(QUrl::fromLocalFile(folder + u'/'));
+    // Text pages leave their META and LINK tags open, which the viewer would
+    // read as holding the rest of the page.
+    static const QRegularExpression openHeadTag(QStringLiteral("<(meta|link)\\b([^>]*?)\\s*/?>"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    html.replace(openHeadTag, QStringLiteral("<\\1\\2 />"));
     viewer.setHtml(html);
 }

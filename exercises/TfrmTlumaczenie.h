@@ -32,6 +32,8 @@ public:
     TWOwnrScrllBar* ScrollBar() const { return scrollBar_; }
     TEdResButton* btnTak() const { return btnTak_; }
     TEdResButton* btnZamknij() const { return btnZamknij_; }
+    // Closes the window with a result and lets the background go.
+    void done(int result) override;
     // Where the page lies in the window.
     static QRect ViewerRect() { return {24, 84, 430, 430}; }
 
@@ -39,7 +41,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void done(int result) override;
 
 private:
     void LoadBackground();

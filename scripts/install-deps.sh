@@ -21,7 +21,7 @@ packages=(
   # fonts standing in for Tahoma, Verdana, Trebuchet MS and Georgia
   fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fonts-noto-core fonts-lato
   # tests and benchmarks
-  libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils x11-xserver-utils xdotool
+  libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth x11-utils x11-xserver-utils xdotool poppler-utils
   cups cups-bsd printer-driver-cups-pdf
 )
 

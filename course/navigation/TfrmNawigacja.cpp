@@ -274,6 +274,8 @@ void TfrmNawigacja::BuildNavigationBar(QWidget* screen, bool withTabs, int tabTo
     lessonLabel->setGeometry(210, 10, 215, 50);
     lessonLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lessonLabel->setFont(SkinFont(QStringLiteral("Trebuchet MS"), 9));
+    // Room above the text for the accents of capitals (Ć, Ń), which rise above the font's ascent.
+    lessonLabel->setContentsMargins(0, 3, 0, 0);
     lessonLabel->setStyleSheet(QStringLiteral("color: #ADADAD; background: transparent;"));
     lessonLabel->setText(FitText(DisplayName(nav.Lesson).toUpper(), 220, QFontMetrics(lessonLabel->font())));
     lessonLabel->show();
@@ -283,6 +285,7 @@ void TfrmNawigacja::BuildNavigationBar(QWidget* screen, bool withTabs, int tabTo
     packageLabel->setGeometry(210, 24, 205, 50);
     packageLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     packageLabel->setFont(SkinFont(QStringLiteral("Trebuchet MS"), 10));
+    packageLabel->setContentsMargins(0, 3, 0, 0);
     packageLabel->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     packageLabel->setText(FitText(DisplayName(nav.Package != nullptr ? nav.Package : nav.Current), 205,
                                   QFontMetrics(packageLabel->font())));

@@ -9,6 +9,7 @@
 
 #include "controls/ResourceLibrary.h"
 #include "controls/SkinFonts.h"
+#include "controls/WindowShape.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -22,6 +23,7 @@ TfrmNawigacjaLekcji::TfrmNawigacjaLekcji(TfrmNawigacja& navigation)
     setObjectName(QStringLiteral("frmNawigacjaLekcji"));
     setMouseTracking(true);
     setAttribute(Qt::WA_TranslucentBackground);
+    ShapeWindowToItsFrame(this);
 }
 
 void TfrmNawigacjaLekcji::ShowFor(QWidget* screen)

@@ -112,6 +112,7 @@ TfrmMedia::TfrmMedia(QWidget* parent)
     timer_.setInterval(250);
     connect(&timer_, &QTimer::timeout, this, &TfrmMedia::UpdatePosition);
     zegarPauza_.setSingleShot(true);
+    zegarPauza_.setTimerType(Qt::PreciseTimer);
     connect(&zegarPauza_, &QTimer::timeout, this, &TfrmMedia::PauseEnded);
 }
 
@@ -250,7 +251,8 @@ void TfrmMedia::ApplyLayout()
     btnStop_->move(layout.Stop);
     track_->move(layout.Bar);
     filled_->move(layout.Bar);
-    knob_->move(layout.Knob);
+    // The knob stands on the middle of the track.
+    knob_->move(layout.Knob.x(), layout.Bar.y() + kTrackHeight / 2 - knob_->height() / 2);
     displayArea_->setVisible(kind_ == MediaRules::Film);
     animationArea_->setVisible(kind_ == MediaRules::Animation);
     knob_->raise();

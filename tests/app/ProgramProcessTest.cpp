@@ -33,10 +33,13 @@ public:
 
     // Starts the program on the display with its own runtime folder, where the
     // single-instance lock lives.
-    void Start(QProcess& process, const VirtualDisplay& display, const QString& runtimeDir = {}) const
+    // Extra variables (a sound server's address, say) override the display's.
+    void Start(QProcess& process, const VirtualDisplay& display, const QString& runtimeDir = {},
+               const QProcessEnvironment& extra = {}) const
     {
         QProcessEnvironment env = display.Environment();
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir.isEmpty() ? runtime() : runtimeDir);
+        env.insert(extra);
         process.setProcessEnvironment(env);
         process.setWorkingDirectory(Path());
         process.start(Path() + QStringLiteral("/ZalpionyKurs"), {});
@@ -132,6 +135,18 @@ TEST(Program, MissingResourceLibraryStopsWithItsMessage)
     program.Start(process, display);
     EXPECT_EQ(FinishAfterMessage(process, display, QStringLiteral("Błąd")), 0);
     EXPECT_FALSE(QFile::exists(program.Path() + QStringLiteral("/Config/error.txt")));
+}
+
+TEST(Program, NoSoundInputStopsWithTheDriverWarning)
+{
+    VirtualDisplay display(1024, 768);
+    ASSERT_TRUE(display.IsRunning());
+    ProgramCopy program;
+    QProcessEnvironment noServer;
+    noServer.insert(QStringLiteral("PULSE_SERVER"), QStringLiteral("unix:") + program.runtime() + QStringLiteral("/no-server"));
+    QProcess process;
+    program.Start(process, display, {}, noServer);
+    EXPECT_EQ(FinishAfterMessage(process, display, QStringLiteral("Ostrzeżenie")), 0);
 }
 
 TEST(Program, UnhandledErrorWritesTheReportWithSymbolisedFrames)

@@ -125,12 +125,14 @@ private:
             return;
         case TWyrazTekstu::ImageLeft:
         case TWyrazTekstu::ImageRight:
-            x_ = 0;
             pictureMode_ = true;
             pictureSide_ = t.MarkupKind;
+            picturePlaced_ = false;
             return;
         case TWyrazTekstu::ImageEnd:
-            x_ = leftIndent_;
+            // The text goes on beside the picture; without one it simply goes on.
+            if (picturePlaced_)
+                x_ = leftIndent_;
             pictureMode_ = false;
             return;
         case TWyrazTekstu::ItalicOn:
@@ -183,7 +185,8 @@ private:
             return;
         if (lineUsed_)
             NewLine();
-        QPoint at(x_, y_);
+        x_ = 0;
+        QPoint at(0, y_);
         if (pictureSide_ == TWyrazTekstu::ImageLeft) {
             leftIndent_ = image.width() + 10;
         } else {
@@ -191,6 +194,7 @@ private:
             rightMargin_ = -(image.width() + 10);
         }
         pictureBottom_ = std::max(pictureBottom_, y_ + image.height());
+        picturePlaced_ = true;
         result_.Items.push_back({GapDrawItem::Picture, QRect(at, image.size()), {}, false, false, {}, -1, image});
     }
 
@@ -281,6 +285,7 @@ private:
     int rightMargin_ = 0;
     int pictureBottom_ = 0;
     bool pictureMode_ = false;
+    bool picturePlaced_ = false;
     int pictureSide_ = TWyrazTekstu::ImageLeft;
     bool bold_ = false;
     bool italic_ = false;

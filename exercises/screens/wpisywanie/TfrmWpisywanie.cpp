@@ -27,16 +27,15 @@
 #include <QApplication>
 #include <QDate>
 #include <QFileInfo>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPrinter>
 #include <QRandomGenerator>
 #include <QTextDocument>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -273,14 +272,17 @@ void TfrmWpisywanie::PlaceComponents()
     PanelWynik()->move(764, compact_ ? 520 : 640);
     Klawiaturka()->move(btnKlawiaturka()->x(), btnKlawiaturka()->y() + 56);
 
-    QImage background;
-    if (compact_) {
-        background = QImage(App().ContentPath(QStringLiteral("/Gfx"), QStringLiteral("bg_wpisywanie.bmp")));
-        SetBackground(background);
-    } else {
+    if (compact_)
+        SetBackground(BackgroundPicture(App().ContentPath(QStringLiteral("/Gfx"), QStringLiteral("bg_wpisywanie.bmp"))));
+    else
         SetRandomBackground(QStringLiteral("Background_roz"));
-    }
-    SetBackground(WithTextPanel(Background(), areaRect_.adjusted(-18, -14, 44, 14)));
+    // The panel is drawn once per background picture and layout.
+    static QHash<QPair<qint64, bool>, QImage> panelled;
+    const QPair<qint64, bool> key(Background().cacheKey(), compact_);
+    auto it = panelled.find(key);
+    if (it == panelled.end())
+        it = panelled.insert(key, WithTextPanel(Background(), areaRect_.adjusted(-18, -14, 14, 14)));
+    SetBackground(*it);
     ScrollBar()->setIMG_BKG(BackgroundBehind(ScrollBar()->geometry()));
 }
 
@@ -317,7 +319,8 @@ void TfrmWpisywanie::LoadExercise(const ExerciseDocument& document)
     const GapTextDocument read = GapTextDocument::Read(document, app.InstructionLanguage, 0);
     SetUpMediaButtons(variant_ == GapText::Variant::Chosen ? QString() : read.Multimedia);
     instruction_ = read.Instruction;
-    SetInstruction(instruction_);
+    // The rule's line feed breaks the label's line; the carriage return after it would show as a blank.
+    SetInstruction(QString(instruction_).remove(u'\r'));
     FitAreaUnderInstruction();
     translation_ = read.Translation;
     btnTlumaczenie_->setVisible(!translation_.isEmpty());
@@ -327,11 +330,6 @@ void TfrmWpisywanie::LoadExercise(const ExerciseDocument& document)
     });
     dropDownWidth_ = variant_ == GapText::Variant::Chosen ? GapDropDownWidth(text_.Tokens(), listFont_) : 93;
     listAlternatives_.clear();
-    for (auto it = text_.Tokens().rbegin(); it != text_.Tokens().rend(); ++it)
-        if (it->IsGap) {
-            listAlternatives_ = GapText::Alternatives(*it);
-            break;
-        }
 
     // The exercise's own pictures: above, at the right of and below the text.
     const QString base = FieldOf(1, QFileInfo(Path()).fileName(), u'.');
@@ -569,7 +567,9 @@ void TfrmWpisywanie::OpenList(int token)
     listGap_ = token;
     listAlternatives_ = GapText::Alternatives(text_.Tokens()[token]);
     const QRect r = GapRectOnScreen(token);
-    list_->ShowItems(listAlternatives_, QPoint(area_->x() + r.x(), area_->y() + r.bottom() + 1 + 4), dropDownWidth_);
+    // The open list is as wide as the closed drop-down above it.
+    list_->ShowItems(listAlternatives_, QPoint(area_->x() + r.x(), area_->y() + r.bottom() + 1 + 4),
+                     dropDownWidth_ + GapSizes::DropDownCaps);
 }
 
 void TfrmWpisywanie::CloseList()

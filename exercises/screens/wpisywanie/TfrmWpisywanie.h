@@ -103,7 +103,7 @@ private:
     QString documentTitle_;
     int currentGap_ = -1;
     int listGap_ = -1;
-    // The alternatives of the gap whose list was opened last.
+    // The alternatives of the gap whose list is open, in its shuffled order.
     QStringList listAlternatives_;
     int scrollOffset_ = 0;
     int dropDownWidth_ = 93;
