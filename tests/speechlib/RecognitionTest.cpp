@@ -126,9 +126,9 @@ TEST_F(Recognition, AnUnrelatedSentenceTakesTheGarbagePath)
     EXPECT_EQ(text(VX_STRING_Word(VX_N4_Words())), "</s>");
 }
 
-// Disabled: on a fresh build the spoken attempts score differently (the test speech
-// is not generated bit for bit the same), so the margins below do not always hold.
-TEST_F(Recognition, DISABLED_AWrongVowelLowersItsWordAndItsVowelMost)
+// The test speech is made without dither, so every build scores the same
+// attempts; with dither the scores moved by a few points from build to build.
+TEST_F(Recognition, AWrongVowelLowersItsWordAndItsVowelMost)
 {
     ASSERT_EQ(recognise(spokenFile("fine")), "I am fine ");
     const double fine = VX_R8_WordScore(4);
