@@ -13,7 +13,14 @@ TAALabel::TAALabel(QWidget* parent)
     resize(width(), 18);
 }
 
-void TAALabel::setCaption(const QString& caption) { m_caption = caption; adjustToText(); update(); }
+void TAALabel::setCaption(const QString& caption)
+{
+    m_caption = caption;
+    // Line breaks written as LF CR (the instruction rule) break once; the CR has no glyph.
+    m_shown = QString(caption).remove(u'\r');
+    adjustToText();
+    update();
+}
 void TAALabel::setAlignment(TAlignment alignment) { m_alignment = alignment; update(); }
 void TAALabel::setAutoSize(bool on) { m_autoSize = on; adjustToText(); update(); }
 void TAALabel::setWordWrap(bool on) { m_wordWrap = on; adjustToText(); update(); }
@@ -39,12 +46,12 @@ void TAALabel::adjustToText()
         return;
     const QFontMetrics metrics(font());
     if (!m_wordWrap) {
-        resize(metrics.horizontalAdvance(m_caption) + m_extraWidth, metrics.height());
+        resize(metrics.horizontalAdvance(m_shown) + m_extraWidth, metrics.height());
         return;
     }
     // With anti-aliasing the caption is measured with three trailing spaces,
     // which leaves room for the last word of a line.
-    const QString measured = m_useAntiAlias ? m_caption + QStringLiteral("   ") : m_caption;
+    const QString measured = m_useAntiAlias ? m_shown + QStringLiteral("   ") : m_shown;
     const QRect bounds = MeasureTextAA(font(), rect(), alignmentFlag(), measured);
     resize(width(), bounds.height());
 }
@@ -56,7 +63,7 @@ void TAALabel::Paint(QPainter& painter)
     painter.setFont(font());
     painter.setPen(m_fontColor);
     const QFontMetrics metrics(font());
-    const int tw = metrics.horizontalAdvance(m_caption);
+    const int tw = metrics.horizontalAdvance(m_shown);
     if (!m_wordWrap) {
         int x = 0;
         if (m_alignment == taRightJustify)
@@ -64,16 +71,16 @@ void TAALabel::Paint(QPainter& painter)
         else if (m_alignment == taCenter)
             x = width() / 2 - tw / 2;
         if (m_useAntiAlias) {
-            DrawTextAA(painter, x, 0, m_caption);
+            DrawTextAA(painter, x, 0, m_shown);
         } else {
             painter.setRenderHint(QPainter::TextAntialiasing, false);
-            painter.drawText(QPoint(x, metrics.ascent()), m_caption);
+            painter.drawText(QPoint(x, metrics.ascent()), m_shown);
         }
     } else if (m_useAntiAlias) {
-        DrawTextAA(painter, rect(), alignmentFlag() | Qt::AlignTop, m_caption);
+        DrawTextAA(painter, rect(), alignmentFlag() | Qt::AlignTop, m_shown);
     } else {
         painter.setRenderHint(QPainter::TextAntialiasing, false);
-        painter.drawText(rect(), alignmentFlag() | Qt::AlignTop | Qt::TextWordWrap, m_caption);
+        painter.drawText(rect(), alignmentFlag() | Qt::AlignTop | Qt::TextWordWrap, m_shown);
     }
     if (OnPaint)
         OnPaint(painter);

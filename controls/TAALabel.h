@@ -49,6 +49,7 @@ private:
     int alignmentFlag() const;
 
     QString m_caption = QStringLiteral("AntiAliasLabel");
+    QString m_shown = m_caption; // what is drawn and measured
     TAlignment m_alignment = taLeftJustify;
     bool m_autoSize = false;
     bool m_wordWrap = false;

@@ -138,6 +138,25 @@ TEST(TAALabel, AlignmentPlacesTheLine)
     }
 }
 
+TEST(TAALabel, ALineBreakWrittenAsLineFeedAndCarriageReturnDrawsAsOne)
+{
+    testsupport::app();
+    auto drawn = [](const QString& caption) {
+        TAALabel label;
+        label.setWordWrap(true);
+        label.resize(300, 60);
+        label.setCaption(caption);
+        QImage image(label.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        label.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        return image;
+    };
+    EXPECT_EQ(drawn(QStringLiteral("Posłuchaj.\n\rWpisz wyraz.")), drawn(QStringLiteral("Posłuchaj.\nWpisz wyraz.")));
+    TAALabel label;
+    label.setCaption(QStringLiteral("a\n\rb"));
+    EXPECT_EQ(label.Caption(), QStringLiteral("a\n\rb")) << "the caption keeps what it was given";
+}
+
 TEST(TAALabel, AnOpaqueLabelFillsItsColour)
 {
     testsupport::app();

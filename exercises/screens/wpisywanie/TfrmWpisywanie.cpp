@@ -320,7 +320,7 @@ void TfrmWpisywanie::LoadExercise(const ExerciseDocument& document)
     SetUpMediaButtons(variant_ == GapText::Variant::Chosen ? QString() : read.Multimedia);
     instruction_ = read.Instruction;
     // The rule's line feed breaks the label's line; the carriage return after it would show as a blank.
-    SetInstruction(QString(instruction_).remove(u'\r'));
+    SetInstruction(instruction_);
     FitAreaUnderInstruction();
     translation_ = read.Translation;
     btnTlumaczenie_->setVisible(!translation_.isEmpty());
