@@ -1,7 +1,9 @@
 # Sourced by run-tests.sh: starts and stops the real services the tests use.
 #  - a private PulseAudio daemon with a null sink (speakers) and a pipe source
 #    (microphone); tests write speech into $KURS_TEST_MIC_FIFO;
-#  - a CUPS daemon with a PDF printer queue "KursPDF".
+#  - a CUPS daemon with a PDF printer queue "KursPDF", whose files land in
+#    $KURS_TEST_PRINTER_OUTPUT; the documents it received stay in
+#    $KURS_TEST_PRINTER_SPOOL.
 
 KURS_TEST_RUNTIME="${KURS_TEST_RUNTIME:-/tmp/kurs-test-services}"
 
@@ -33,17 +35,35 @@ start_pulseaudio() {
   fi
 }
 
+# lpstat -r answers 0 whether or not the scheduler runs; its text tells.
+cups_running() {
+  [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]
+}
+
 start_cups() {
   if ! command -v cupsd >/dev/null 2>&1; then return; fi
-  if ! lpstat -r >/dev/null 2>&1; then
+  if ! cups_running; then
     (cupsd >/dev/null 2>&1 || /usr/sbin/cupsd >/dev/null 2>&1) || true
-    for _ in $(seq 50); do lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
+    for _ in $(seq 50); do cups_running && break; sleep 0.1; done
   fi
   if ! lpstat -p KursPDF >/dev/null 2>&1; then
     lpadmin -p KursPDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd >/dev/null 2>&1 \
       || lpadmin -p KursPDF -E -v cups-pdf:/ -m everywhere >/dev/null 2>&1 || true
   fi
+  # The queue keeps each document it received, so a test can read the text
+  # of what was sent (the PDF printer's own files carry the glyphs only).
+  if ! grep -qi '^PreserveJobFiles Yes' /etc/cups/cupsd.conf 2>/dev/null; then
+    cupsctl PreserveJobFiles=Yes >/dev/null 2>&1 || true
+    for _ in $(seq 50); do cups_running && break; sleep 0.1; done
+  fi
   export KURS_TEST_PRINTER=KursPDF
+  export KURS_TEST_PRINTER_SPOOL=/var/spool/cups
+  # Where the PDF printer puts its files: the "Out" folder of cups-pdf.conf,
+  # under the home folder of the user who prints.
+  local out
+  out="$(sed -n 's/^Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -1)"
+  out="${out:-\${HOME\}/PDF}"
+  export KURS_TEST_PRINTER_OUTPUT="${out//\$\{HOME\}/$HOME}"
 }
 
 start_test_services() {

@@ -15,6 +15,8 @@
 
 #include <QLineEdit>
 #include <QPointer>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QPrinter>
 #include <QProcess>
 #include <QTextBrowser>
@@ -300,6 +302,54 @@ TEST_F(GapTyping, PrintsBlanksBeforeTheCheckAndTheAnswersAfterIt)
     EXPECT_FALSE(blank.contains(QStringLiteral("kasia.png")));
     const QString answered = PdfText(after);
     EXPECT_TRUE(answered.contains(QStringLiteral("My name is Kasia and I live in Gdańsk."))) << answered.toStdString();
+}
+
+// The files of a folder that match `pattern`, with their full paths.
+QStringList FilesIn(const QString& folder, const QString& pattern)
+{
+    QStringList files;
+    for (const QString& name : QDir(folder).entryList({pattern}, QDir::Files))
+        files.append(folder + u'/' + name);
+    return files;
+}
+
+// "Drukuj" prints on the default printer: here the PDF queue of the test
+// services, made the default of this process through PRINTER. The queue's
+// own PDF shows the job went through; the document it received has the text.
+TEST_F(GapTyping, ThePrintButtonSendsTheSheetToThePrintQueue)
+{
+    const QString queue = qEnvironmentVariable("KURS_TEST_PRINTER");
+    const QString output = qEnvironmentVariable("KURS_TEST_PRINTER_OUTPUT");
+    const QString spool = qEnvironmentVariable("KURS_TEST_PRINTER_SPOOL");
+    ASSERT_FALSE(queue.isEmpty() || output.isEmpty() || spool.isEmpty())
+        << "scripts/test-services.sh starts the print queue";
+    qputenv("PRINTER", queue.toLocal8Bit());
+    const QStringList outputBefore = FilesIn(output, QStringLiteral("*.pdf"));
+    const QStringList spoolBefore = FilesIn(spool, QStringLiteral("d*"));
+    ASSERT_NE(Open(4, QStringLiteral("Ola and Piotr <are> friends.")), nullptr);
+    Click(screen->btnDrukuj());
+    qunsetenv("PRINTER");
+    EXPECT_TRUE(modal.Messages.isEmpty()) << modal.Messages.join(u'|').toStdString();
+
+    QString received;
+    bool printed = false;
+    QElapsedTimer waited;
+    waited.start();
+    while (!(printed && !received.isEmpty()) && waited.elapsed() < 60000) {
+        QTest::qWait(250);
+        for (const QString& file : FilesIn(spool, QStringLiteral("d*"))) {
+            if (!spoolBefore.contains(file) && received.isEmpty()) {
+                const QString text = PdfText(file);
+                if (text.contains(QStringLiteral("Ola and Piotr")))
+                    received = text;
+            }
+        }
+        for (const QString& file : FilesIn(output, QStringLiteral("*.pdf")))
+            printed = printed || !outputBefore.contains(file);
+    }
+    EXPECT_TRUE(printed) << "the queue " << queue.toStdString() << " printed nothing";
+    ASSERT_FALSE(received.isEmpty()) << "the queue did not receive the sheet";
+    EXPECT_TRUE(received.contains(QStringLiteral("Ola and Piotr __________ friends."))) << received.toStdString();
 }
 
 // A writing package (kind 9) of two gap-typing pages in a course with navigation.
