@@ -1,6 +1,7 @@
 #include "SkinnedDialog.h"
 
 #include "app/Skin.h"
+#include "app/SkinnedWindowParts.h"
 
 #include "controls/ResourceLibrary.h"
 #include "controls/SkinFonts.h"
@@ -8,11 +9,8 @@
 #include "controls/TEDCheckBox.h"
 #include "controls/TEdDialogWindow.h"
 #include "controls/TEdResButton.h"
-#include "controls/WindowShape.h"
 
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QScreen>
 
 namespace {
 
@@ -44,11 +42,8 @@ SkinnedDialog::SkinnedDialog(int width, int height, const QString& objectName, Q
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
     , frame_(new TEdDialogWindow(this))
 {
-    setObjectName(objectName);
-    setFixedSize(width, height);
+    PrepareSkinnedDialog(this, width, height, objectName);
     setModal(true);
-    setAttribute(Qt::WA_TranslucentBackground);
-    ShapeWindowToItsFrame(this);
     frame_->setObjectName(QStringLiteral("EdDialogWindow1"));
     frame_->setGeometry(0, 0, width, height);
     frame_->setBelkaSize(bs40);
@@ -57,22 +52,12 @@ SkinnedDialog::SkinnedDialog(int width, int height, const QString& objectName, Q
 
 void SkinnedDialog::CenterOnScreen()
 {
-    QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen->geometry();
-    move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
+    ::CenterOnScreen(this);
 }
 
 TEdResButton* SkinnedDialog::AddButton(const QString& name, const QString& caption, int x, int y, int width, int height)
 {
-    auto* button = new TEdResButton(this);
-    button->setObjectName(name);
-    button->setRozmiar(height >= 32 ? roz32 : roz22);
-    button->setSkladowe(el3);
-    button->setGeometry(x, y, width, height);
-    button->setCaption(caption);
-    button->setFont(SkinFontPx(QStringLiteral("Trebuchet MS"), 16));
-    button->setFontColor(Qt::white);
-    return button;
+    return AddDialogButton(this, name, caption, x, y, width, height, SkinFontPx(QStringLiteral("Trebuchet MS"), 16));
 }
 
 TEdResButton* SkinnedDialog::AddCloseButton(const QString& name, int x, int y)

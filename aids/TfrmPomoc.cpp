@@ -1,9 +1,9 @@
 #include "TfrmPomoc.h"
 
-#include "BarButton.h"
 #include "Emblems.h"
 
 #include "app/Screens.h"
+#include "app/BarButton.h"
 #include "app/Skin.h"
 #include "app/TfrmMsgBox.h"
 

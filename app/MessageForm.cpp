@@ -1,24 +1,18 @@
 #include "MessageForm.h"
 
 #include "Skin.h"
+#include "SkinnedWindowParts.h"
 
 #include "controls/SkinFonts.h"
 #include "controls/TAALabel.h"
 #include "controls/TEdMsgBoxWindow.h"
 #include "controls/TEdResButton.h"
-#include "controls/WindowShape.h"
-
-#include <QGuiApplication>
-#include <QScreen>
 
 MessageForm::MessageForm(int width, int height, const QString& objectName, QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
     , frame_(new TEdMsgBoxWindow(this))
 {
-    setObjectName(objectName);
-    setFixedSize(width, height);
-    setAttribute(Qt::WA_TranslucentBackground);
-    ShapeWindowToItsFrame(this);
+    PrepareSkinnedDialog(this, width, height, objectName);
     frame_->setObjectName(QStringLiteral("EdMsgBoxWindow1"));
     frame_->setGeometry(0, 0, width, height);
     frame_->setBelkaSize(bs40);
@@ -27,22 +21,12 @@ MessageForm::MessageForm(int width, int height, const QString& objectName, QWidg
 
 void MessageForm::CenterOnScreen()
 {
-    QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen->geometry();
-    move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
+    ::CenterOnScreen(this);
 }
 
 TEdResButton* MessageForm::AddButton(const QString& name, const QString& caption, int x, int y, int width, int height)
 {
-    auto* button = new TEdResButton(this);
-    button->setObjectName(name);
-    button->setRozmiar(height >= 32 ? roz32 : roz22);
-    button->setSkladowe(el3);
-    button->setGeometry(x, y, width, height);
-    button->setCaption(caption);
-    button->setFont(SkinFontPx(QStringLiteral("Trebuchet MS"), 14, true));
-    button->setFontColor(Qt::white);
-    return button;
+    return AddDialogButton(this, name, caption, x, y, width, height, SkinFontPx(QStringLiteral("Trebuchet MS"), 14, true));
 }
 
 TEdResButton* MessageForm::AddCloseButton(const QString& name, int x, int y)

@@ -9,6 +9,12 @@ ResourceLibrary& Resources()
     return library;
 }
 
+QImage SkinPicture(const QString& name)
+{
+    const ResourceLibrary& library = Resources();
+    return library.isLoaded() && library.hasPicture(name) ? library.picture(name) : QImage();
+}
+
 void SkinWindow(QWidget* form)
 {
     ApplySkin(form, Resources().isLoaded() ? &Resources() : nullptr);

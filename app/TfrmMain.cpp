@@ -1,5 +1,6 @@
 #include "TfrmMain.h"
 
+#include "BarButton.h"
 #include "Screens.h"
 #include "Skin.h"
 #include "WindowLoadFeedback.h"
@@ -10,6 +11,7 @@
 #include "course/navigation/TfrmNawigacja.h"
 
 #include "controls/ResourceLibrary.h"
+#include "controls/RowListMouse.h"
 #include "controls/SkinFonts.h"
 #include "controls/TAALabel.h"
 #include "controls/TEdBelka.h"
@@ -61,29 +63,6 @@ TfrmMain::TfrmMain(QWidget* parent)
 
 TfrmMain::~TfrmMain() = default;
 
-TEdResButton* TfrmMain::AddBarButton(const QString& name, const QString& caption, int x, int width,
-                                      const QString& glyph)
-{
-    auto* button = new TEdResButton(this);
-    button->setObjectName(name);
-    button->setRozmiar(rozBelka);
-    button->setGeometry(x, 1, width, 48);
-    button->setCaption(caption);
-    button->setShowCaption(!caption.isEmpty());
-    button->setFont(SkinFont(QStringLiteral("Trebuchet MS"), 12));
-    button->setFontColor(Qt::white);
-    const ResourceLibrary& library = Resources();
-    auto picture = [&library](const QString& n) {
-        return library.isLoaded() && library.hasPicture(n) ? library.picture(n) : QImage();
-    };
-    button->setGlyph(picture(glyph));
-    if (caption.isEmpty()) {
-        button->setGlyphHot(picture(glyph + QStringLiteral("Hot")));
-        button->setGlyphDown(picture(glyph + QStringLiteral("Down")));
-    }
-    return button;
-}
-
 TEdResButton* TfrmMain::AddButton(const QString& name, const QString& caption, int x, int y, int width)
 {
     auto* button = new TEdResButton(this);
@@ -115,12 +94,12 @@ void TfrmMain::CreateControls()
     belka_ = new TEdBelka(this);
     belka_->setObjectName(QStringLiteral("Belka"));
 
-    auto* menu = AddBarButton(QStringLiteral("btnMenu"), QStringLiteral("Menu"), 414, 120, QStringLiteral("glyphMenu"));
-    auto* slownik = AddBarButton(QStringLiteral("btnSlownik"), QStringLiteral("Słownik"), 704, 130,
+    auto* menu = AddBarButton(this, QStringLiteral("btnMenu"), QStringLiteral("Menu"), 414, 120, QStringLiteral("glyphMenu"));
+    auto* slownik = AddBarButton(this, QStringLiteral("btnSlownik"), QStringLiteral("Słownik"), 704, 130,
                                  QStringLiteral("glyphSlownik"));
-    auto* pomoc = AddBarButton(QStringLiteral("btnPomoc"), QStringLiteral("Pomoc"), 840, 100, QStringLiteral("glyphHelp"));
-    auto* minimise = AddBarButton(QStringLiteral("btnMinimalizuj"), QString(), 946, 34, QStringLiteral("glyphMinimize"));
-    auto* close = AddBarButton(QStringLiteral("btnZamknij"), QString(), 980, 34, QStringLiteral("glyphZamknij"));
+    auto* pomoc = AddBarButton(this, QStringLiteral("btnPomoc"), QStringLiteral("Pomoc"), 840, 100, QStringLiteral("glyphHelp"));
+    auto* minimise = AddBarButton(this, QStringLiteral("btnMinimalizuj"), QString(), 946, 34, QStringLiteral("glyphMinimize"));
+    auto* close = AddBarButton(this, QStringLiteral("btnZamknij"), QString(), 980, 34, QStringLiteral("glyphZamknij"));
     connect(menu, &TEdResButton::clicked, this, &TfrmMain::btnMenuClick);
     connect(slownik, &TEdResButton::clicked, this, &TfrmMain::dictionaryRequested);
     connect(pomoc, &TEdResButton::clicked, this, [this] { emit helpRequested(QStringLiteral("\\Pomoc\\spis.html")); });
@@ -144,7 +123,6 @@ void TfrmMain::CreateControls()
     list_->setItemHeight(ContentsList::RowHeight);
     list_->setMouseTracking(true);
     list_->viewport()->setMouseTracking(true);
-    list_->viewport()->installEventFilter(this);
     list_->setAutoFillBackground(false);
     list_->viewport()->setAutoFillBackground(false);
     list_->setFrameShape(QFrame::NoFrame);
@@ -167,6 +145,9 @@ void TfrmMain::CreateControls()
     scrollBar_->setMax(1);
     scrollBar_->setPosition(0);
     scrollBar_->setSmallChange(1);
+    auto* mouse = new RowListMouse(list_, scrollBar_);
+    mouse->Hovered = [this](const QPoint& point) { HoverAt(point); };
+    mouse->Released = [this](int row, const QPoint& point) { ClickRow(row, point.x()); };
     scrollBar_->setLargeChange(ContentsList::VisibleRows);
     scrollBar_->hide();
     connect(scrollBar_, &TWOwnrScrllBar::changed, this, [this] { list_->setTopIndex(scrollBar_->Position()); });
@@ -327,43 +308,6 @@ void TfrmMain::HoverAt(const QPoint& viewportPos)
     if (list_->currentRow() != row)
         list_->setCurrentRow(row);
     list_->viewport()->setCursor(HandCursorAt(row, viewportPos.x()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
-}
-
-bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != list_->viewport())
-        return QWidget::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseMove:
-        HoverAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        return false;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        return true; // rows react on release only
-    case QEvent::MouseButtonRelease: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton) {
-            const QModelIndex index = list_->indexAt(mouse->position().toPoint());
-            if (index.isValid())
-                ClickRow(index.row(), mouse->position().toPoint().x());
-        }
-        return true;
-    }
-    case QEvent::Wheel: {
-        auto* wheel = static_cast<QWheelEvent*>(event);
-        if (scrollBar_->isVisible()) {
-            const int step = wheel->angleDelta().y() < 0 ? 1 : -1;
-            scrollBar_->setPosition(scrollBar_->Position() + step * scrollBar_->SmallChange());
-        }
-        HoverAt(wheel->position().toPoint());
-        return true;
-    }
-    case QEvent::Leave:
-        list_->setCurrentRow(-1);
-        return false;
-    default:
-        return false;
-    }
 }
 
 void TfrmMain::keyPressEvent(QKeyEvent* event)

@@ -59,11 +59,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreateControls();
-    TEdResButton* AddBarButton(const QString& name, const QString& caption, int x, int width, const QString& glyph);
     TEdResButton* AddButton(const QString& name, const QString& caption, int x, int y, int width);
     TAALabel* AddLabel(const QString& name, const QString& caption, int x, int y, const QFont& font,
                        const QColor& color);

@@ -13,7 +13,6 @@
 #include "course/CourseModel.h"
 #include "course/navigation/TfrmNawigacja.h"
 
-#include "controls/ResourceLibrary.h"
 #include "controls/SkinFonts.h"
 #include "controls/TAALabel.h"
 #include "controls/TEdBelka.h"
@@ -34,12 +33,6 @@
 #include <QScreen>
 
 namespace {
-
-QImage LibraryPicture(const QString& name)
-{
-    const ResourceLibrary& library = Resources();
-    return library.isLoaded() && library.hasPicture(name) ? library.picture(name) : QImage();
-}
 
 TZestaw KeyboardSetOf(int courseLanguage)
 {
@@ -153,7 +146,7 @@ TEdResButton* TExerciseScreen::AddSideButton(const QString& name, const QString&
     button->setCaption(caption);
     button->setFont(SkinFontPx(QStringLiteral("Trebuchet MS"), 15, true));
     button->setFontColor(Qt::white);
-    button->setGlyph(LibraryPicture(glyph));
+    button->setGlyph(SkinPicture(glyph));
     return button;
 }
 
@@ -169,7 +162,7 @@ void TExerciseScreen::ResetCheckButton()
 {
     btnSpr_->setTag(0);
     btnSpr_->setCaption(QStringLiteral("Sprawdź"));
-    btnSpr_->setGlyph(LibraryPicture(QStringLiteral("glyphSprawdz")));
+    btnSpr_->setGlyph(SkinPicture(QStringLiteral("glyphSprawdz")));
     btnSpr_->setToolTip(QString());
     panelWynik_->hide();
     btnPopraw_->hide();
@@ -236,7 +229,7 @@ void TExerciseScreen::btnSprClick()
     panelWynik_->show();
     btnSpr_->setTag(1);
     btnSpr_->setCaption(HintText(3).isEmpty() ? QStringLiteral("Jeszcze raz") : HintText(3));
-    btnSpr_->setGlyph(LibraryPicture(QStringLiteral("glyphJeszczeRaz")));
+    btnSpr_->setGlyph(SkinPicture(QStringLiteral("glyphJeszczeRaz")));
     btnPopraw_->setVisible(panelWynik_->Wynik() < 100);
     AnswersChecked();
     if (traits_.Scored) {
@@ -264,10 +257,10 @@ void TExerciseScreen::SetUpMediaButtons(const QString& multimedia)
         if (!setup.Caption.isEmpty() && button == btnMedia_)
             button->setCaption(setup.Caption);
         if (!setup.Picture.isEmpty()) {
-            QImage glyph = LibraryPicture(setup.Picture);
+            QImage glyph = SkinPicture(setup.Picture);
             // A library without the text picture shows the book of the translation buttons.
             if (glyph.isNull() && setup.Shows == MediaButtonSetup::Look::Text)
-                glyph = LibraryPicture(QStringLiteral("glyphTlumaczenie"));
+                glyph = SkinPicture(QStringLiteral("glyphTlumaczenie"));
             button->setGlyph(glyph);
         }
         button->setVisible(shown);

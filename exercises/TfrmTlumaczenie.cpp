@@ -1,6 +1,7 @@
 #include "TfrmTlumaczenie.h"
 
 #include "app/Skin.h"
+#include "app/SkinnedWindowParts.h"
 
 #include "course/AppState.h"
 #include "course/TextCodec.h"
@@ -10,7 +11,6 @@
 #include "controls/TEdDialogWindow.h"
 #include "controls/TEdResButton.h"
 #include "controls/TWOwnrScrllBar.h"
-#include "controls/WindowShape.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -63,15 +63,9 @@ protected:
 
 TEdResButton* DialogButton(QWidget* parent, const QString& name, const QString& caption, int grafika, QRect geometry)
 {
-    auto* button = new TEdResButton(parent);
-    button->setObjectName(name);
-    button->setRozmiar(roz32);
-    button->setSkladowe(el3);
+    TEdResButton* button = AddDialogButton(parent, name, caption, geometry.x(), geometry.y(), geometry.width(),
+                                           geometry.height(), SkinFontPx(QStringLiteral("Trebuchet MS"), 16));
     button->setGrafikaIndex(grafika);
-    button->setGeometry(geometry);
-    button->setCaption(caption);
-    button->setFont(SkinFontPx(QStringLiteral("Trebuchet MS"), 16));
-    button->setFontColor(Qt::white);
     button->setCursor(Qt::PointingHandCursor);
     return button;
 }
@@ -81,12 +75,9 @@ TEdResButton* DialogButton(QWidget* parent, const QString& name, const QString& 
 TfrmTlumaczenie::TfrmTlumaczenie(QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::Dialog)
 {
-    setObjectName(QStringLiteral("frmTlumaczenie"));
+    PrepareSkinnedDialog(this, FormWidth, FormHeight, QStringLiteral("frmTlumaczenie"));
     setWindowTitle(QStringLiteral("Zalpiony kurs"));
-    setFixedSize(FormWidth, FormHeight);
     setModal(true);
-    setAttribute(Qt::WA_TranslucentBackground);
-    ShapeWindowToItsFrame(this);
 
     frame_ = new TEdDialogWindow(this);
     frame_->setObjectName(QStringLiteral("EdDialogWindow1"));

@@ -9,7 +9,7 @@
 #include "TfrmInputPass.h"
 #include "TfrmNewUser.h"
 
-#include "aids/BarButton.h"
+#include "app/BarButton.h"
 #include "aids/TfrmPomoc.h"
 
 #include "app/Screens.h"
@@ -20,6 +20,7 @@
 #include "course/CourseModel.h"
 
 #include "controls/ResourceLibrary.h"
+#include "controls/RowListMouse.h"
 #include "controls/SkinFonts.h"
 #include "controls/TAALabel.h"
 #include "controls/TEdBelka.h"
@@ -185,7 +186,6 @@ void TfrmLogowanie::CreateControls()
     lista_->setAutoFillBackground(false);
     lista_->viewport()->setAutoFillBackground(false);
     lista_->viewport()->setMouseTracking(true);
-    lista_->viewport()->installEventFilter(this);
     lista_->viewport()->setToolTip(QStringLiteral(" "));
     lista_->OnDrawItem = [this](QPainter& painter, const QRect& rect, int row, bool selected) {
         if (row < 0 || row >= Profiles().List().Count())
@@ -207,6 +207,12 @@ void TfrmLogowanie::CreateControls()
     sb_->setMax(1);
     sb_->setPosition(0);
     sb_->setSmallChange(1);
+    auto* mouse = new RowListMouse(lista_, sb_);
+    mouse->Hovered = [this](const QPoint& point) { HoverAt(point); };
+    mouse->Released = [this](int row, const QPoint& point) {
+        ListaMouseUp(row, point - lista_->visualRect(lista_->model()->index(row, 0)).topLeft());
+    };
+    mouse->Left = [] { App().HintWindowText.clear(); };
     sb_->setLargeChange(ProfileListLayout::VisibleRows);
     sb_->hide();
     connect(sb_, &TWOwnrScrllBar::changed, this, [this] { lista_->setTopIndex(sb_->Position()); });
@@ -520,41 +526,6 @@ void TfrmLogowanie::HoverAt(QPoint viewportPos)
     }
     App().HintWindowText = hint;
     lista_->viewport()->setCursor(row >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
-}
-
-bool TfrmLogowanie::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != lista_->viewport())
-        return QWidget::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseMove:
-        HoverAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        return false;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        return true; // rows react on release only
-    case QEvent::MouseButtonRelease: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        const QPoint pos = mouse->position().toPoint();
-        const QModelIndex index = lista_->indexAt(pos);
-        if (mouse->button() == Qt::LeftButton && index.isValid())
-            ListaMouseUp(index.row(), pos - lista_->visualRect(index).topLeft());
-        return true;
-    }
-    case QEvent::Wheel: {
-        auto* wheel = static_cast<QWheelEvent*>(event);
-        if (sb_->isVisible())
-            sb_->setPosition(sb_->Position() + (wheel->angleDelta().y() < 0 ? 1 : -1));
-        HoverAt(wheel->position().toPoint());
-        return true;
-    }
-    case QEvent::Leave:
-        lista_->setCurrentRow(-1);
-        App().HintWindowText.clear();
-        return false;
-    default:
-        return false;
-    }
 }
 
 void TfrmLogowanie::paintEvent(QPaintEvent*)

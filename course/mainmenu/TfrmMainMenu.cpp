@@ -2,9 +2,9 @@
 
 #include "MainMenuChoices.h"
 
-#include "aids/BarButton.h"
 #include "aids/TfrmPomoc.h"
 
+#include "app/BarButton.h"
 #include "app/Screens.h"
 #include "app/Skin.h"
 #include "app/TfrmMsgBox.h"

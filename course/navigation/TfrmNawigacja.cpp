@@ -3,6 +3,7 @@
 #include "TfrmNawigacjaLekcji.h"
 
 #include "app/Screens.h"
+#include "app/BarButton.h"
 #include "app/Skin.h"
 #include "app/TfrmMsgBox.h"
 
@@ -11,7 +12,6 @@
 #include "course/FieldOf.h"
 
 #include "controls/ApplySkin.h"
-#include "controls/ResourceLibrary.h"
 #include "controls/SkinFonts.h"
 #include "controls/TAALabel.h"
 #include "controls/TEdBelka.h"
@@ -48,12 +48,6 @@ QString HoverOf(const TElement* element)
     return KindName(element->Kind).toUpper() + QStringLiteral(" - ") + DisplayName(element);
 }
 
-QImage Glyph(const QString& name)
-{
-    const ResourceLibrary& library = Resources();
-    return library.isLoaded() && library.hasPicture(name) ? library.picture(name) : QImage();
-}
-
 // Sets the program's hover text while the mouse is over the button.
 void HoverText(TEdResButton* button, std::function<QString()> text)
 {
@@ -79,19 +73,7 @@ TEdResButton* NavigationArrow(QWidget* screen, const QString& name, TRozmiar siz
 TEdResButton* BarButton(QWidget* screen, const QString& name, const QString& caption, int left, int width,
                         const QString& glyph)
 {
-    auto* button = new TEdResButton(screen);
-    button->setObjectName(kBarPrefix + name);
-    button->setRozmiar(rozBelka);
-    button->setGeometry(left, 0, width, 48);
-    button->setCaption(caption);
-    button->setShowCaption(!caption.isEmpty());
-    button->setFont(SkinFont(QStringLiteral("Trebuchet MS"), 12));
-    button->setFontColor(Qt::white);
-    button->setGlyph(Glyph(glyph));
-    if (caption.isEmpty()) {
-        button->setGlyphHot(Glyph(glyph + QStringLiteral("Hot")));
-        button->setGlyphDown(Glyph(glyph + QStringLiteral("Down")));
-    }
+    TEdResButton* button = AddBarButton(screen, kBarPrefix + name, caption, left, width, glyph, 0);
     button->show();
     return button;
 }
@@ -391,7 +373,7 @@ void TfrmNawigacja::RestyleScreenBar(QWidget* screen)
         if (auto* button = screen->findChild<TEdResButton*>(QLatin1String(name))) {
             button->setGeometry(840, button->y(), 176, button->height());
             if (button->objectName() == u"btnSpr")
-                button->setGlyph(Glyph(QStringLiteral("glyphSprawdz")));
+                button->setGlyph(SkinPicture(QStringLiteral("glyphSprawdz")));
         }
     }
 }

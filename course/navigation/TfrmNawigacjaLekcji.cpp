@@ -7,7 +7,6 @@
 #include "course/FieldOf.h"
 #include "course/TElement.h"
 
-#include "controls/ResourceLibrary.h"
 #include "controls/SkinFonts.h"
 #include "controls/WindowShape.h"
 
@@ -65,11 +64,7 @@ void TfrmNawigacjaLekcji::paintEvent(QPaintEvent*)
     outline.addRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
     p.fillPath(outline, QColor::fromRgb(0x92, 0x92, 0x92));
     p.setClipPath(outline);
-    const ResourceLibrary& library = Resources();
-    auto picture = [&library](const char* name) {
-        return library.isLoaded() && library.hasPicture(QLatin1String(name)) ? library.picture(QLatin1String(name))
-                                                                            : QImage();
-    };
+    auto picture = [](const char* name) { return SkinPicture(QLatin1String(name)); };
     p.setFont(SkinFont(QStringLiteral("Verdana"), 10));
     for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
         const QRect band(1, 1 + row * RowHeight, width() - 2, RowHeight);

@@ -12,7 +12,6 @@
 
 #include "course/AppState.h"
 
-#include "controls/ResourceLibrary.h"
 #include "controls/SkinFonts.h"
 #include "controls/TAALabel.h"
 #include "controls/TEdResButton.h"
@@ -35,12 +34,6 @@ namespace {
 
 constexpr int kKnobWidth = 6;
 constexpr int kTrackHeight = 6;
-
-QImage LibraryPicture(const QString& name)
-{
-    const ResourceLibrary& library = Resources();
-    return library.isLoaded() && library.hasPicture(name) ? library.picture(name) : QImage();
-}
 
 // The window's background: a navy panel with a lighter top edge and, for
 // films, the frame around the picture.
@@ -100,8 +93,8 @@ TfrmMedia::TfrmMedia(QWidget* parent)
     resize(860, 623);
     filmBackground_ = Background(QSize(360, 363), true);
     soundBackground_ = Background(QSize(360, 74), false);
-    knobPicture_ = LibraryPicture(QStringLiteral("Suwak"));
-    trackPicture_ = LibraryPicture(QStringLiteral("Pasek_Tlo"));
+    knobPicture_ = SkinPicture(QStringLiteral("Suwak"));
+    trackPicture_ = SkinPicture(QStringLiteral("Pasek_Tlo"));
     CreateComponents();
     ApplyLayout();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -152,7 +145,7 @@ void TfrmMedia::CreateComponents()
         b->setSkladowe(el3);
         b->setShowCaption(false);
         b->setCaption(QString());
-        b->setGlyph(LibraryPicture(glyph));
+        b->setGlyph(SkinPicture(glyph));
         b->resize(size, size);
         b->setCursor(Qt::PointingHandCursor);
         return b;
@@ -171,9 +164,9 @@ void TfrmMedia::CreateComponents()
     btnClose_->setFlat(true);
     btnClose_->setShowCaption(false);
     btnClose_->setCaption(QString());
-    btnClose_->setGlyph(LibraryPicture(QStringLiteral("glyphZamknij")));
-    btnClose_->setGlyphHot(LibraryPicture(QStringLiteral("glyphZamknijHot")));
-    btnClose_->setGlyphDown(LibraryPicture(QStringLiteral("glyphZamknijDown")));
+    btnClose_->setGlyph(SkinPicture(QStringLiteral("glyphZamknij")));
+    btnClose_->setGlyphHot(SkinPicture(QStringLiteral("glyphZamknijHot")));
+    btnClose_->setGlyphDown(SkinPicture(QStringLiteral("glyphZamknijDown")));
     btnClose_->setGeometry(313, 1, 34, 18);
     btnClose_->setCursor(Qt::PointingHandCursor);
     connect(btnClose_, &TEdResButton::clicked, this, &TfrmMedia::CloseMedia);

@@ -42,12 +42,6 @@ namespace {
 constexpr int kListRowHeight = 20;
 constexpr int kEditHeight = 23;
 
-QImage LibraryPicture(const QString& name)
-{
-    const ResourceLibrary& library = Resources();
-    return library.isLoaded() && library.hasPicture(name) ? library.picture(name) : QImage();
-}
-
 bool CurrentPackageIsWriting()
 {
     TfrmNawigacja* navigation = TfrmNawigacja::Instance();
@@ -180,8 +174,8 @@ TfrmWpisywanie::TfrmWpisywanie(GapText::Variant variant, QWidget* parent)
 {
     textFont_ = SkinFontPx(QStringLiteral("Tahoma"), 15);
     listFont_ = SkinFont(QStringLiteral("Verdana"), 8, true);
-    marks_ = {LibraryPicture(QStringLiteral("IMG_OK")), LibraryPicture(QStringLiteral("IMG_Zle")),
-              LibraryPicture(QStringLiteral("IMG_Info"))};
+    marks_ = {SkinPicture(QStringLiteral("IMG_OK")), SkinPicture(QStringLiteral("IMG_Zle")),
+              SkinPicture(QStringLiteral("IMG_Info"))};
     CreateComponents();
     PlaceComponents();
 }

@@ -1,8 +1,7 @@
 #include "BarButton.h"
 
-#include "app/Skin.h"
+#include "Skin.h"
 
-#include "controls/ResourceLibrary.h"
 #include "controls/SkinFonts.h"
 #include "controls/TEdResButton.h"
 
@@ -17,14 +16,10 @@ TEdResButton* AddBarButton(QWidget* window, const QString& name, const QString& 
     button->setShowCaption(!caption.isEmpty());
     button->setFont(SkinFont(QStringLiteral("Trebuchet MS"), 12));
     button->setFontColor(Qt::white);
-    const ResourceLibrary& library = Resources();
-    auto picture = [&library](const QString& n) {
-        return library.isLoaded() && library.hasPicture(n) ? library.picture(n) : QImage();
-    };
-    button->setGlyph(picture(glyph));
+    button->setGlyph(SkinPicture(glyph));
     if (caption.isEmpty()) {
-        button->setGlyphHot(picture(glyph + QStringLiteral("Hot")));
-        button->setGlyphDown(picture(glyph + QStringLiteral("Down")));
+        button->setGlyphHot(SkinPicture(glyph + QStringLiteral("Hot")));
+        button->setGlyphDown(SkinPicture(glyph + QStringLiteral("Down")));
     }
     return button;
 }
