@@ -207,6 +207,7 @@ int Run(Windows& windows)
     ErrorReport::Install();
 
     windows.Podklad = std::make_unique<TfrmPodklad>();
+    WarmUpSkinFonts();
     CreateContentsWindow(windows);
     // The navigation controller: its creation loads the hint table.
     windows.Navigation = std::make_unique<TfrmNawigacja>(windows.Podklad->Timer());

@@ -1,6 +1,8 @@
 #include "SkinFonts.h"
 
 #include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
 
 const QList<FontSubstitute>& SkinFontSubstitutes()
 {
@@ -33,6 +35,20 @@ QStringList RegisterSkinFonts()
         QFont::insertSubstitutions(family, available.isEmpty() ? entry.substitutes : available);
     }
     return missing;
+}
+
+void WarmUpSkinFonts()
+{
+    QImage scratch(16, 16, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&scratch);
+    for (const FontSubstitute& entry : SkinFontSubstitutes()) {
+        for (int face = 0; face < 3; ++face) {
+            QFont font = SkinFontPx(QString::fromLatin1(entry.family), 14, face == 1);
+            font.setItalic(face == 2);
+            painter.setFont(font);
+            painter.drawText(0, 12, QStringLiteral("Zażółć gęślą jaźń ĄĆĘŁŃÓŚŹŻ 0123456789.,!?"));
+        }
+    }
 }
 
 QFont SkinFont(const QString& family, int points, bool bold)

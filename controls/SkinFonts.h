@@ -19,6 +19,11 @@ const QList<FontSubstitute>& SkinFontSubstitutes();
 // created. Returns the families for which no substitute is installed.
 QStringList RegisterSkinFonts();
 
+// Loads the substitutes' font files and glyphs for Polish text in their
+// regular, bold and italic faces, so that the first screen of a run does not
+// wait for them. Called at start-up while the backdrop shows.
+void WarmUpSkinFonts();
+
 // A font of the designed family at a size in points at 96 dots per inch,
 // turned into pixels so that the text looks the same on every screen.
 QFont SkinFont(const QString& family, int points, bool bold = false);
