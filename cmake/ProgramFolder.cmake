@@ -35,3 +35,26 @@ function(kurs_add_gtest name)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()
+
+# Gives a test the assembled program folder: KURS_PROGRAM_DIR, the folder's
+# skin and demo content built first (with MEDIA also the generated media, with
+# PROGRAM also the executable), and with SCREENSHOTS the folder for the
+# pictures it writes (KURS_SCREENSHOT_DIR).
+# Usage: kurs_test_uses_program_folder(target [PROGRAM] [MEDIA] [SCREENSHOTS dir])
+function(kurs_test_uses_program_folder target)
+  cmake_parse_arguments(ARG "PROGRAM;MEDIA" "SCREENSHOTS" "" ${ARGN})
+  target_compile_definitions(${target} PRIVATE KURS_PROGRAM_DIR="${PROGRAM_DIR}")
+  if(DEFINED ARG_SCREENSHOTS)
+    target_compile_definitions(${target} PRIVATE KURS_SCREENSHOT_DIR="${ARG_SCREENSHOTS}")
+  endif()
+  add_dependencies(${target} demo_content)
+  if(ARG_MEDIA)
+    add_dependencies(${target} demo_media)
+  endif()
+  if(ARG_PROGRAM)
+    add_dependencies(${target} ZalpionyKurs)
+  endif()
+  if(TARGET kursskin)
+    add_dependencies(${target} kursskin)
+  endif()
+endfunction()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "course/AppState.h"
 #include "course/CourseModel.h"
 #include "course/LoadFeedback.h"
 #include "course/XmlReading.h"
@@ -45,6 +46,16 @@ public:
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
         file.write(content);
+    }
+
+    // Makes this folder the program folder of a fresh application state
+    // studying `language`.
+    void MakeCurrent(int language = 1) const
+    {
+        App() = AppState{};
+        App().ExeDir = Path();
+        App().CourseLanguage = language;
+        App().FormatLanguageFolders();
     }
 
     CourseModel::Source Source(int language = 1, int namesLanguage = 0) const

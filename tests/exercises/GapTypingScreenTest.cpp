@@ -41,10 +41,7 @@ class GapTyping : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        App() = AppState{};
-        App().ExeDir = folder.Path();
-        App().CourseLanguage = 1;
-        App().FormatLanguageFolders();
+        folder.MakeCurrent();
         App().PrinterPresent = true;
         folder.Write(QStringLiteral("Config/Skroty_1.txt"), "am:'m,\r\n");
         Course().LoadSkroty(folder.Path() + QStringLiteral("/Config/Skroty_1.txt"));

@@ -65,10 +65,7 @@ class ScreenFramework : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        App() = AppState{};
-        App().ExeDir = folder.Path();
-        App().CourseLanguage = 1;
-        App().FormatLanguageFolders();
+        folder.MakeCurrent();
     }
     QString Path() const { return folder.Path() + QStringLiteral("/Dane1/cw.xml"); }
     ProgramFolder folder;

@@ -34,10 +34,7 @@ protected:
     {
         ASSERT_FALSE(kurs::test::microphonePipe().empty())
             << "the media tests need the test services: source scripts/test-services.sh; start_test_services";
-        App() = AppState{};
-        App().ExeDir = folder.Path();
-        App().CourseLanguage = 1;
-        App().FormatLanguageFolders();
+        folder.MakeCurrent();
         QDir().mkpath(folder.Path() + QStringLiteral("/Media1/Teksty"));
         QDir().mkpath(folder.Path() + QStringLiteral("/Dane1/Paczki"));
         window = std::make_unique<TfrmMedia>();
