@@ -241,9 +241,15 @@ TEST_F(Recognition, ABackgroundPassOfSilenceIsNotReported)
                                            reinterpret_cast<const std::uint8_t*>(quiet.data()), quiet.size() * 2));
     ASSERT_EQ(VX_I4_NewSoundFile("quiet.wav"), -1);
     ASSERT_TRUE(VX_B_StartBGRecognize());
-    std::this_thread::sleep_for(std::chrono::milliseconds(800));
+    // Wait for the first finished pass; a loaded machine may need longer than one would think.
+    std::string phones;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (phones.empty() && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        phones = text(VX_STRING_Phones());
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     const std::string heard = text(VX_STRING_Check());
-    const std::string phones = text(VX_STRING_Phones());
     VX_V_StopBGRecognize();
     EXPECT_EQ(heard, "");
     EXPECT_NE(phones, "") << "the passes did run";
